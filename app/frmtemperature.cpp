@@ -1,0 +1,163 @@
+#include "app/frmtemperature.h"
+
+#include <QLabel>
+#include <QPainter>
+
+#include "chrome/module1.h"
+#include "thermometer/number_reading.h"
+#include "ui/buttons.h"
+#include "ui/combo_box.h"
+#include "ui/picture_box.h"
+#include "ui/text_box.h"
+#include "ui/twips.h"
+
+using thermometer::InputUnit;
+using thermometer::ScaleKind;
+
+frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint) {
+  buildControls();
+  Command1->onClick = [this] { Command1_Click(); };
+  Combo1->onClick = [this] { Combo1_Click(); };
+  Option1->onClick = [this] { Option1_Click(); };
+  Option2->onClick = [this] { Option2_Click(); };
+  FarCmnd->onClick = [this] { FarCmnd_Click(); };
+  CelCmnd->onClick = [this] { CelCmnd_Click(); };
+  Text1->onGotFocus = [this] { Text1_GotFocus(); };
+  Text1->onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
+}
+
+void frmtemperature::Form_Load() {
+  Module1::resetState();
+  Text1->setText(QStringLiteral("0"));
+  Text2->setText(QStringLiteral(" "));
+  Text1->setSelection(0, Text1->text().size());
+  leftpicindicator->setText(QString());
+  rightpicindicator->setText(QString());
+  Command1->setText(QStringLiteral("Convert"));
+  Option1->setText(thermometer::unitText(InputUnit::Fahrenheit) + QStringLiteral(" to ") +
+                   thermometer::unitText(InputUnit::Celsius));
+  Option2->setText(thermometer::unitText(InputUnit::Celsius) + QStringLiteral(" to ") +
+                   thermometer::unitText(InputUnit::Fahrenheit));
+  Option1->setValue(true);
+  Option2->setValue(false);
+  decimalPlaces = 2;
+  PicTherm->setScale(-1.0f, -1.15f, 2.0f, 1.48f);
+  move(ui::twips(1000), ui::twips(2000));
+  Combo1->clear();
+  Combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                    QStringLiteral("4")});
+  Combo1->setText(QStringLiteral("2"));
+  backgroundPicture_ = Module1::LoadResourcePicture(102, QStringLiteral("Custom"));
+  Show();
+  PicTherm->setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
+  PicTherm->show();
+}
+
+void frmtemperature::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  if (!backgroundPicture_.isNull()) painter.drawPixmap(0, 0, backgroundPicture_);
+}
+
+void frmtemperature::Command1_Click() {
+  Text1->SetFocus();
+  Combo1->setBackColor(Qt::white);
+
+  const std::string text = Text1->text().toStdString();
+  const bool endsInMinus = !text.empty() && text.back() == '-';
+  if (thermometer::isNumeric(text) || endsInMinus) {
+    // A text the numeric test takes is read whole, thousands separators
+    // included; anything else by its leading number.
+    const auto value = thermometer::isNumeric(text) && !endsInMinus
+                           ? thermometer::readNumber(text)
+                           : thermometer::leadingNumberValue(text);
+    if (value) Module1::valueToConvert = *value;
+  }
+
+  const QString places = Combo1->text();
+  for (int16_t candidate = 1; candidate <= 4; ++candidate) {
+    if (places == QString::number(candidate)) {
+      decimalPlaces = candidate;
+      break;
+    }
+  }
+
+  if (Module1::conversionDirection == 1) {
+    do_farenheit();
+  } else if (Module1::conversionDirection == 2) {
+    do_celcius();
+  }
+}
+
+void frmtemperature::Combo1_Click() {
+  Combo1->setBackColor(Qt::red);
+  Command1->setFocus();
+}
+
+void frmtemperature::Option1_Click() { Module1::conversionDirection = 1; }
+
+void frmtemperature::Option2_Click() { Module1::conversionDirection = 2; }
+
+void frmtemperature::FarCmnd_Click() { do_farenheit(); }
+
+void frmtemperature::CelCmnd_Click() { do_celcius(); }
+
+void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().size()); }
+
+void frmtemperature::Text1_KeyPress(int& keyAscii) {
+  Text1->setMaxLength(9);
+  const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' ||
+                        keyAscii == '.' || keyAscii == ' ' || keyAscii == 8;
+  if (!accepted) keyAscii = 0;
+}
+
+thermometer::ThermometerControls frmtemperature::controls() {
+  return {*PicTherm, *Text1, *Text2, *leftpicindicator, *rightpicindicator};
+}
+
+void frmtemperature::convert(InputUnit unit, ScaleKind kind) {
+  auto handed = controls();
+  thermometer::drawConversion(handed, scale, unit, kind, decimalPlaces);
+}
+
+void frmtemperature::dispatch(InputUnit unit) {
+  auto handed = controls();
+  const auto kind = thermometer::beginConversion(handed, scale, unit);
+  if (!kind) return;
+  const bool fahrenheit = unit == InputUnit::Fahrenheit;
+  switch (*kind) {
+    case ScaleKind::PositiveInteger:
+      convert(unit, ScaleKind::PositiveInteger);
+      break;
+    case ScaleKind::PositiveDecimal:
+      fahrenheit ? do_decimalpositive() : do_celciusdecimalpositive();
+      break;
+    case ScaleKind::NegativeDecimal:
+      fahrenheit ? do_decimalnegative() : do_celciusdecimalnegative();
+      break;
+    case ScaleKind::NegativeInteger:
+      fahrenheit ? do_integernegative() : do_celciusintegernegative();
+      break;
+  }
+}
+
+void frmtemperature::do_farenheit() { dispatch(InputUnit::Fahrenheit); }
+void frmtemperature::do_celcius() { dispatch(InputUnit::Celsius); }
+void frmtemperature::do_decimalpositive() {
+  convert(InputUnit::Fahrenheit, ScaleKind::PositiveDecimal);
+}
+void frmtemperature::do_decimalnegative() {
+  convert(InputUnit::Fahrenheit, ScaleKind::NegativeDecimal);
+}
+void frmtemperature::do_integernegative() {
+  convert(InputUnit::Fahrenheit, ScaleKind::NegativeInteger);
+}
+void frmtemperature::do_celciusdecimalpositive() {
+  convert(InputUnit::Celsius, ScaleKind::PositiveDecimal);
+}
+void frmtemperature::do_celciusdecimalnegative() {
+  convert(InputUnit::Celsius, ScaleKind::NegativeDecimal);
+}
+void frmtemperature::do_celciusintegernegative() {
+  convert(InputUnit::Celsius, ScaleKind::NegativeInteger);
+}

@@ -1,0 +1,79 @@
+// The main window: the input panel, the thermometer and the conversions.
+#pragma once
+
+#include <QPixmap>
+#include <cstdint>
+
+#include "thermometer/conversion_drawing.h"
+#include "ui/form.h"
+
+class QGroupBox;
+class QLabel;
+namespace ui {
+class ComboBox;
+class CommandButton;
+class OptionButton;
+class PictureBox;
+class TextBox;
+}  // namespace ui
+
+class frmtemperature : public ui::Form {
+  Q_OBJECT
+ public:
+  frmtemperature();
+
+  // Controls, in tab order, then those that take no focus.
+  ui::PictureBox* PicTherm;
+  QGroupBox* Frame1;
+  ui::OptionButton* Option1;
+  ui::OptionButton* Option2;
+  ui::ComboBox* Combo1;
+  QLabel* Label1;
+  QGroupBox* Frame2;
+  ui::TextBox* Text1;
+  ui::CommandButton* Command1;
+  ui::TextBox* Text2;
+  ui::CommandButton* Command2;
+  ui::CommandButton* CelCmnd;
+  ui::CommandButton* FarCmnd;
+  QLabel* leftpicindicator;
+  QLabel* rightpicindicator;
+
+  // Decimals of the numbers written into 'From' and 'To'.
+  int16_t decimalPlaces = 2;
+  // What the last conversion left for the next one and for the drag.
+  thermometer::ScaleState scale;
+
+  const QPixmap& backgroundPicture() const { return backgroundPicture_; }
+
+  // Conversions of the 'From' text, entered in Fahrenheit or in Celsius.
+  void do_farenheit();
+  void do_celcius();
+  void do_decimalpositive();
+  void do_decimalnegative();
+  void do_integernegative();
+  void do_celciusdecimalpositive();
+  void do_celciusdecimalnegative();
+  void do_celciusintegernegative();
+
+ protected:
+  void Form_Load() override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void buildControls();
+  thermometer::ThermometerControls controls();
+  void convert(thermometer::InputUnit unit, thermometer::ScaleKind kind);
+  void dispatch(thermometer::InputUnit unit);
+
+  void Command1_Click();
+  void Combo1_Click();
+  void Option1_Click();
+  void Option2_Click();
+  void FarCmnd_Click();
+  void CelCmnd_Click();
+  void Text1_GotFocus();
+  void Text1_KeyPress(int& keyAscii);
+
+  QPixmap backgroundPicture_;
+};

@@ -1,0 +1,15 @@
+// Caldorine converts temperatures between Fahrenheit and Celsius and shows
+// them on a thermometer. The main window is the whole program: it loads the
+// others, and the program ends when the last window unloads.
+#include <QApplication>
+
+#include "app/application_setup.h"
+#include "app/frmtemperature.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  app::configureApplication();
+  ui::Form::setLastUnloadedHandler([] { QCoreApplication::quit(); });
+  ui::Instance<frmtemperature>();
+  return app.exec();
+}

@@ -1,0 +1,90 @@
+// Where every control of the main window sits, and how it looks.
+#include <QGroupBox>
+#include <QLabel>
+
+#include "app/frmtemperature.h"
+#include "ui/buttons.h"
+#include "ui/colors.h"
+#include "ui/combo_box.h"
+#include "ui/fonts.h"
+#include "ui/picture_box.h"
+#include "ui/text_box.h"
+#include "ui/twips.h"
+
+namespace {
+
+const QColor kPanelOrange(255, 192, 128);
+
+template <class Control>
+Control* place(QWidget* container, int left, int top, int width, int height,
+               const char* tooltip = nullptr) {
+  auto* control = new Control(container);
+  control->setGeometry(ui::twipsRect(left, top, width, height));
+  if (tooltip) control->setToolTip(QString::fromUtf8(tooltip));
+  return control;
+}
+
+}  // namespace
+
+void frmtemperature::buildControls() {
+  setWindowTitle(QStringLiteral("Caldorine"));
+  setFixedSize(ui::twips(3150), ui::twips(4950));
+  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+  // The unit captions go in first: the thermometer in front of them hides
+  // their lowest edge.
+  leftpicindicator = place<QLabel>(this, 1965, 420, 495, 255);
+  rightpicindicator = place<QLabel>(this, 2485, 420, 495, 255);
+  for (QLabel* indicator : {leftpicindicator, rightpicindicator}) {
+    indicator->setFont(ui::mappedFont(QStringLiteral("Arial"), 8.25, true));
+    indicator->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::setBackColor(indicator, kPanelOrange);
+  }
+
+  PicTherm = place<ui::PictureBox>(this, 1585, 620, 1455, 4095);
+  PicTherm->setFont(ui::mappedFont(QStringLiteral("MS Serif"), 6));
+  ui::setBackColor(PicTherm, kPanelOrange);
+  PicTherm->setFocusPolicy(Qt::StrongFocus);
+
+  Frame1 = place<QGroupBox>(this, 240, 720, 1215, 735);
+  ui::setBackColor(Frame1, kPanelOrange);
+  Option1 = place<ui::OptionButton>(Frame1, 120, 130, 855, 255, "Farenheit to Celcius");
+  Option2 = place<ui::OptionButton>(Frame1, 120, 450, 855, 210, "Celcius to Farenheit");
+  for (ui::OptionButton* option : {Option1, Option2}) ui::setBackColor(option, kPanelOrange);
+
+  Combo1 = place<ui::ComboBox>(this, 360, 1630, 495, 315, "Choose DP, then press 'Convert'");
+  Combo1->setBackColor(Qt::white);
+
+  Label1 = place<QLabel>(this, 885, 1590, 615, 375);
+  Label1->setText(QStringLiteral("Decimal Places"));
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ui::setBackColor(Label1, kPanelOrange);
+
+  Frame2 = place<QGroupBox>(this, 240, 2040, 1215, 1565);
+  ui::setBackColor(Frame2, kPanelOrange);
+  Text1 = place<ui::TextBox>(Frame2, 120, 240, 975, 285, "'From' temperature value");
+  Command1 = place<ui::CommandButton>(Frame2, 120, 600, 975, 375, "Convert value");
+  Command1->setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+  ui::setBackColor(Command1, kPanelOrange);
+  Text2 = place<ui::TextBox>(Frame2, 120, 1080, 975, 285, "'To' temperature value");
+  Text2->setReadOnly(true);
+  for (ui::TextBox* box : {Text1, Text2}) ui::setBackColor(box, Qt::white);
+
+  Command2 = place<ui::CommandButton>(this, 480, 3840, 615, 300, "Preset temperatures");
+  Command2->setText(QStringLiteral("List"));
+  ui::setBackColor(Command2, kPanelOrange);
+
+  CelCmnd = place<ui::CommandButton>(this, 240, 4560, 615, 255);
+  FarCmnd = place<ui::CommandButton>(this, 960, 4560, 615, 255);
+  CelCmnd->hide();
+  FarCmnd->hide();
+
+  setTabOrder(PicTherm, Option1);
+  setTabOrder(Option1, Option2);
+  setTabOrder(Option2, Combo1);
+  setTabOrder(Combo1, Text1);
+  setTabOrder(Text1, Command1);
+  setTabOrder(Command1, Text2);
+  setTabOrder(Text2, Command2);
+}

@@ -1,0 +1,98 @@
+#include "thermometer/conversion_drawing.h"
+
+#include <QLabel>
+#include <cmath>
+
+#include "thermometer/number_reading.h"
+#include "thermometer/text_forms.h"
+#include "ui/message_box.h"
+#include "ui/picture_box.h"
+#include "ui/text_box.h"
+
+namespace thermometer {
+
+namespace {
+
+const QColor kMercuryColor(178, 24, 0);
+
+const char* const kInvalidNumberMessage =
+    "Please enter a valid number for temperature. Place negative\r\n"
+    "sign only at beginning of number. Use only one decimal point.\r\n"
+    "No spaces between digits.";
+
+float& typedValue(ScaleState& state, InputUnit unit) {
+  return unit == InputUnit::Fahrenheit ? state.fahrenheitValue : state.celsiusValue;
+}
+
+float& convertedValue(ScaleState& state, InputUnit unit) {
+  return unit == InputUnit::Fahrenheit ? state.celsiusValue : state.fahrenheitValue;
+}
+
+void printLabels(ui::PictureBox& picture, const std::vector<Label>& labels) {
+  for (const Label& label : labels) {
+    picture.CurrentX = label.x;
+    picture.CurrentY = label.y;
+    picture.Print(QString::fromStdString(label.text));
+  }
+}
+
+}  // namespace
+
+QString unitText(InputUnit unit) {
+  return QString(QChar(176)) + (unit == InputUnit::Fahrenheit ? u'F' : u'C');
+}
+
+InputUnit otherUnit(InputUnit unit) {
+  return unit == InputUnit::Fahrenheit ? InputUnit::Celsius : InputUnit::Fahrenheit;
+}
+
+std::optional<ScaleKind> beginConversion(ThermometerControls& controls, ScaleState& state,
+                                         InputUnit unit) {
+  controls.picture.Cls();
+  const std::string text = controls.from.text().toStdString();
+  const bool endsInMinus = !text.empty() && text.back() == '-';
+  std::optional<float> value;
+  if (!endsInMinus) value = readNumber(text);
+  if (!value || !hasScale(*value)) {
+    state.messageText = QString::fromLatin1(kInvalidNumberMessage);
+    ui::MsgBox(controls.from.window(), state.messageText,
+               unit == InputUnit::Fahrenheit ? QStringLiteral("Data Entry")
+                                             : QStringLiteral("Data"));
+    controls.from.SetFocus();
+    return std::nullopt;
+  }
+  controls.leftUnit.setText(unitText(unit));
+  controls.rightUnit.setText(unitText(otherUnit(unit)));
+  typedValue(state, unit) = *value;
+  return kindOf(*value);
+}
+
+void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit unit,
+                    ScaleKind kind, int decimalPlaces) {
+  const float value = typedValue(state, unit);
+  int exponent;
+  if (isIntegerKind(kind)) {
+    state.integerPart = std::floor(static_cast<double>(value));
+    state.integerText = integerText(value);
+    state.scaleExponent = static_cast<int16_t>(integerScaleExponent(value));
+    exponent = state.scaleExponent;
+  } else {
+    state.decimalExponent = static_cast<int16_t>(decimalScaleExponent(value));
+    exponent = state.decimalExponent;
+  }
+  const float result = convertFrom(unit, value);
+  convertedValue(state, unit) = result;
+  controls.to.setText(QString::fromStdString(groupedForm(result, decimalPlaces)));
+  state.mercuryLevel = mercuryLevel(kind, value, exponent);
+  drawThermometer(controls.picture, kind, exponent, unit, state.mercuryLevel);
+}
+
+void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, InputUnit unit,
+                     float mercuryTop) {
+  picture.Cls();
+  picture.Line(-0.07f, 0.0f, 0.0f, mercuryTop, kMercuryColor);
+  printLabels(picture, leftLabels(kind, exponent));
+  printLabels(picture, rightLabels(kind, exponent, unit));
+}
+
+}  // namespace thermometer

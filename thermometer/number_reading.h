@@ -1,0 +1,29 @@
+// Reading temperatures typed as text: the one numeric test shared by Convert,
+// the conversions and the drag, and the two ways a text becomes a float.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace thermometer {
+
+// True when the whole text is one number: blanks around it; one leading
+// "+" or "-" (blanks may follow it) or one "-" that is the very last
+// character (blanks may stand before it); digits with at most one "." and at
+// least one digit; an optional exponent (e/E, optional sign, digits); and
+// optionally "," grouping in threes before the point, the first group 1 to 3
+// digits without a leading zero. "." is the point whatever the locale.
+bool isNumeric(std::string_view text);
+
+// The nearest float to a text that passes isNumeric (a trailing minus makes
+// it negative). A value too small for a float reads as 0; one too large for
+// a float, or a text that is not numeric, gives nothing.
+std::optional<float> readNumber(std::string_view text);
+
+// The longest leading part of the text that forms a number (optional sign,
+// digits, optional "." and digits, optional exponent), blanks anywhere
+// ignored, 0 when there is none; "," or any other character ends it. Gives
+// nothing when that number is too large for a float.
+std::optional<float> leadingNumberValue(std::string_view text);
+
+}  // namespace thermometer

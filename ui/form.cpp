@@ -1,0 +1,63 @@
+#include "ui/form.h"
+
+#include <QCloseEvent>
+
+namespace ui {
+
+namespace {
+int loadedForms = 0;
+std::function<void()>& lastUnloadedHandler() {
+  static std::function<void()> handler;
+  return handler;
+}
+}  // namespace
+
+Form::Form(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
+
+Form::~Form() {
+  // A window destroyed without an unload (at program exit) still leaves the
+  // slot, so no dangling instance is handed out.
+  if (!unloading_ && detach_) {
+    detach_();
+    --loadedForms;
+  }
+}
+
+void Form::load(std::function<void()> detach) {
+  detach_ = std::move(detach);
+  ++loadedForms;
+  Form_Load();
+}
+
+void Form::Show() {
+  if (isMinimized()) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+  }
+  show();
+  raise();
+}
+
+void Form::Hide() { hide(); }
+
+void Form::Unload() {
+  if (unloading_) return;
+  unloading_ = true;
+  Form_Unload();
+  if (detach_) detach_();
+  hide();
+  deleteLater();
+  if (--loadedForms == 0 && lastUnloadedHandler()) lastUnloadedHandler()();
+}
+
+int Form::loadedCount() { return loadedForms; }
+
+void Form::setLastUnloadedHandler(std::function<void()> handler) {
+  lastUnloadedHandler() = std::move(handler);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Unload();
+}
+
+}  // namespace ui

@@ -1,0 +1,119 @@
+#include "ui/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+int buttonCode(Qt::MouseButtons buttons) {
+  int code = 0;
+  if (buttons & Qt::LeftButton) code |= 1;
+  if (buttons & Qt::RightButton) code |= 2;
+  if (buttons & Qt::MiddleButton) code |= 4;
+  return code;
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+  int code = 0;
+  if (modifiers & Qt::ShiftModifier) code |= 1;
+  if (modifiers & Qt::ControlModifier) code |= 2;
+  if (modifiers & Qt::AltModifier) code |= 4;
+  return code;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+}
+
+void PictureBox::setScale(float left, float top, float width, float height) {
+  scaleLeft_ = left;
+  scaleTop_ = top;
+  scaleWidth_ = width;
+  scaleHeight_ = height;
+  update();
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::Cls() {
+  displayList_.clear();
+  CurrentX = scaleLeft_;
+  CurrentY = scaleTop_;
+  update();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& color) {
+  displayList_.push_back({Operation::Kind::FilledBox, x1, y1, x2, y2, color, {}});
+  update();
+}
+
+void PictureBox::Print(const QString& text) {
+  displayList_.push_back({Operation::Kind::Text, CurrentX, CurrentY, 0, 0, {}, text});
+  update();
+}
+
+QPointF PictureBox::toUser(QPointF pixel) const {
+  return {scaleLeft_ + pixel.x() * scaleWidth_ / width(),
+          scaleTop_ + pixel.y() * scaleHeight_ / height()};
+}
+
+QPointF PictureBox::toPixel(QPointF user) const {
+  return {(user.x() - scaleLeft_) * width() / scaleWidth_,
+          (user.y() - scaleTop_) * height() / scaleHeight_};
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+
+  const QFontMetricsF metrics(font());
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (const Operation& op : displayList_) {
+    if (op.kind == Operation::Kind::FilledBox) {
+      // Whole pixels, both corners included, as a filled box has always
+      // been drawn; a box of no height is still one row.
+      const QPointF a = toPixel({op.x1, op.y1});
+      const QPointF b = toPixel({op.x2, op.y2});
+      const double left = std::floor(std::min(a.x(), b.x()));
+      const double top = std::floor(std::min(a.y(), b.y()));
+      const double right = std::max(std::ceil(std::max(a.x(), b.x())), left + 1);
+      const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
+      painter.fillRect(QRectF(left, top, right - left, bottom - top), op.color);
+    } else {
+      const QPointF at = toPixel({op.x1, op.y1});
+      painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), op.text);
+    }
+  }
+}
+
+void PictureBox::dispatch(const MouseHandler& handler, int button, QMouseEvent* event) {
+  if (!handler) return;
+  const QPointF user = toUser(event->position());
+  handler(button, shiftCode(event->modifiers()), static_cast<float>(user.x()),
+          static_cast<float>(user.y()));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  dispatch(onMouseDown, buttonCode(event->button()), event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  dispatch(onMouseMove, buttonCode(event->buttons()), event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  dispatch(onMouseUp, buttonCode(event->button()), event);
+}
+
+}  // namespace ui

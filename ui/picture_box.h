@@ -1,0 +1,73 @@
+// A drawing surface with a user coordinate system. Drawing (erase, filled
+// box, text at a position) is recorded in a display list that painting
+// replays over the background picture, so a repaint computes nothing.
+// Mouse events carry the button code (1 left, 2 right, 4 middle), the shift
+// state and the position in user units, and keep coming while a button is
+// held, also outside the box.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace ui {
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+ public:
+  struct Operation {
+    enum class Kind { FilledBox, Text };
+    Kind kind;
+    float x1, y1;  // box corner, or the text's top left
+    float x2, y2;  // other box corner
+    QColor color;
+    QString text;
+  };
+
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  void setScale(float left, float top, float width, float height);
+  float scaleLeft() const { return scaleLeft_; }
+  float scaleTop() const { return scaleTop_; }
+  float scaleWidth() const { return scaleWidth_; }
+  float scaleHeight() const { return scaleHeight_; }
+
+  void setPicture(const QPixmap& picture);
+  const QPixmap& picture() const { return picture_; }
+
+  // Erases all drawing; the background picture stays.
+  void Cls();
+  // A filled box between two corners, outline and interior in one colour.
+  void Line(float x1, float y1, float x2, float y2, const QColor& color);
+  float CurrentX = 0;
+  float CurrentY = 0;
+  // Draws the text with its top left at (CurrentX, CurrentY).
+  void Print(const QString& text);
+
+  const std::vector<Operation>& displayList() const { return displayList_; }
+
+  QPointF toUser(QPointF pixel) const;
+  QPointF toPixel(QPointF user) const;
+
+  using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+  MouseHandler onMouseDown, onMouseMove, onMouseUp;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
+
+  float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+  QPixmap picture_;
+  std::vector<Operation> displayList_;
+};
+
+}  // namespace ui

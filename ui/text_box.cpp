@@ -1,0 +1,114 @@
+#include "ui/text_box.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace ui {
+
+namespace {
+
+// Refuses an edit by the user that makes the text longer than the limit.
+// Shortening is always allowed, also while a text the program wrote is
+// longer than the limit.
+class LengthLimit : public QValidator {
+ public:
+  LengthLimit(const TextBox* box, const QString* previous)
+      : QValidator(const_cast<TextBox*>(box)), box_(box), previous_(previous) {}
+  State validate(QString& input, int&) const override {
+    const int limit = box_->maxLength();
+    if (limit > 0 && input.size() > limit && input.size() > previous_->size()) return Invalid;
+    return Acceptable;
+  }
+
+ private:
+  const TextBox* box_;
+  const QString* previous_;
+};
+
+// The character code a key press types, or 0 for a key that types none.
+// Control shortcuts count as their control characters (Ctrl+V is 22).
+int typedCharacter(const QKeyEvent* event) {
+  const int key = event->key();
+  switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+      return 0;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    default:
+      break;
+  }
+  if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    return key - Qt::Key_A + 1;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return 0;
+  const char16_t code = text.at(0).unicode();
+  if (code == 127) return 0;
+  return code;
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+  setValidator(new LengthLimit(this, &lastText_));
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
+}
+
+void TextBox::setMaxLength(int length) { maxLength_ = length; }
+
+void TextBox::setSelection(int start, int length) { QLineEdit::setSelection(start, length); }
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+  int keyAscii = typedCharacter(event);
+  if (keyAscii == 0) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (onKeyPress) onKeyPress(keyAscii);
+  if (keyAscii == 0) {
+    event->accept();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::SetFocus() {
+  if (window()->isActiveWindow() && hasFocus()) return;
+  focusHandledEarly_ = false;
+  const int before = gotFocusRuns_;
+  setFocus(Qt::OtherFocusReason);
+  if (gotFocusRuns_ == before) {
+    // Qt holds the focus event back until the window is activated; the
+    // handler runs now and that later event is not handled twice.
+    runGotFocus();
+    focusHandledEarly_ = true;
+  }
+}
+
+void TextBox::runGotFocus() {
+  ++gotFocusRuns_;
+  if (onGotFocus) onGotFocus();
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (focusHandledEarly_) {
+    focusHandledEarly_ = false;
+    return;
+  }
+  runGotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+  focusHandledEarly_ = false;
+  QLineEdit::focusOutEvent(event);
+}
+
+}  // namespace ui
