@@ -1,6 +1,7 @@
 // Where every control of the main window sits, and how it looks.
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "app/frmtemperature.h"
 #include "ui/buttons.h"
@@ -83,7 +84,9 @@ void frmtemperature::buildControls() {
   setTabOrder(PicTherm, Option1);
   setTabOrder(Option1, Option2);
   setTabOrder(Option2, Combo1);
-  setTabOrder(Combo1, Text1);
+  // The drop-down's edit part is its own stop in Qt's chain; keep it with it.
+  setTabOrder(Combo1, Combo1->lineEdit());
+  setTabOrder(Combo1->lineEdit(), Text1);
   setTabOrder(Text1, Command1);
   setTabOrder(Command1, Text2);
   setTabOrder(Text2, Command2);

@@ -18,7 +18,10 @@ class ComboBox : public QComboBox {
   void setBackColor(const QColor& color);
   QColor backColor() const;
   QString text() const { return currentText(); }
-  void setText(const QString& text) { setEditText(text); }
+  void setText(const QString& text);
+
+ private:
+  bool typing_ = false;
 };
 
 }  // namespace ui

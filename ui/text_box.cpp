@@ -15,6 +15,7 @@ class LengthLimit : public QValidator {
   LengthLimit(const TextBox* box, const QString* previous)
       : QValidator(const_cast<TextBox*>(box)), box_(box), previous_(previous) {}
   State validate(QString& input, int&) const override {
+    if (box_->isProgramWriting()) return Acceptable;
     const int limit = box_->maxLength();
     if (limit > 0 && input.size() > limit && input.size() > previous_->size()) return Invalid;
     return Acceptable;
@@ -62,6 +63,12 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TextBox::setMaxLength(int length) { maxLength_ = length; }
+
+void TextBox::setText(const QString& text) {
+  programWriting_ = true;
+  QLineEdit::setText(text);
+  programWriting_ = false;
+}
 
 void TextBox::setSelection(int start, int length) { QLineEdit::setSelection(start, length); }
 

@@ -23,6 +23,10 @@ class TextBox : public QLineEdit {
   void setMaxLength(int length);
   int maxLength() const { return maxLength_; }
 
+  // The program's own writing: never cut, whatever the limit.
+  void setText(const QString& text);
+  bool isProgramWriting() const { return programWriting_; }
+
   void SetFocus();
   void setSelection(int start, int length);
 
@@ -37,6 +41,7 @@ class TextBox : public QLineEdit {
   int maxLength_ = 0;
   bool focusHandledEarly_ = false;
   int gotFocusRuns_ = 0;
+  bool programWriting_ = false;
   QString lastText_;
 };
 

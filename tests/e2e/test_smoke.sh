@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The real program starts under an X server, shows its window where and as
+# designed, and ends cleanly when its window is closed.
+set -u
+app=$1
+. "$(dirname "$0")/lib.sh"
+start_xserver
+
+"$app" 2>/dev/null &
+APP_PID=$!
+win=$(wait_for_window Caldorine) || fail "no window named Caldorine appeared"
+
+geometry=$(xwininfo -id "$win")
+x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")
+w=$(awk '/Width:/ {print $NF}' <<<"$geometry")
+h=$(awk '/Height:/ {print $NF}' <<<"$geometry")
+[ "$x,$y" = "67,133" ] || fail "window at $x,$y, expected 67,133"
+[ "${w}x$h" = "210x330" ] || fail "window is ${w}x$h, expected 210x330"
+
+# Asked to close, it unloads its windows and ends with status 0.
+"$SEND_CLOSE" "$win" || fail "could not ask the window to close"
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end when its window was closed"
+wait "$APP_PID"
+status=$?
+APP_PID=
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "ok: window Caldorine at 67,133 size 210x330, closed with status 0"
