@@ -4,9 +4,11 @@
 #include <QPainter>
 
 #include "chrome/module1.h"
+#include "presets/Form1.h"
 #include "thermometer/number_reading.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
+#include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
@@ -22,12 +24,18 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
   Option2->onClick = [this] { Option2_Click(); };
   FarCmnd->onClick = [this] { FarCmnd_Click(); };
   CelCmnd->onClick = [this] { CelCmnd_Click(); };
+  Command2->onClick = [this] { Command2_Click(); };
   Text1->onGotFocus = [this] { Text1_GotFocus(); };
   Text1->onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
+  PicTherm->onMouseDown = [this](int b, int s, float x, float y) { PicTherm_MouseDown(b, s, x, y); };
+  PicTherm->onMouseMove = [this](int b, int s, float x, float y) { PicTherm_MouseMove(b, s, x, y); };
+  PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
 }
 
 void frmtemperature::Form_Load() {
   Module1::resetState();
+  // The browser is loaded unseen now, so the main window can always reach it.
+  ui::Instance<Form1>();
   Text1->setText(QStringLiteral("0"));
   Text2->setText(QStringLiteral(" "));
   Text1->setSelection(0, Text1->text().size());
@@ -52,6 +60,10 @@ void frmtemperature::Form_Load() {
   PicTherm->setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
   PicTherm->show();
 }
+
+// The browser lives as long as the main window; a hidden one left behind
+// would keep the program running with no window to see.
+void frmtemperature::Form_Unload() { ui::Unload<Form1>(); }
 
 void frmtemperature::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -94,13 +106,31 @@ void frmtemperature::Combo1_Click() {
   Command1->setFocus();
 }
 
-void frmtemperature::Option1_Click() { Module1::conversionDirection = 1; }
+void frmtemperature::Option1_Click() {
+  Module1::conversionDirection = 1;
+  clearPresetSelection();
+}
 
-void frmtemperature::Option2_Click() { Module1::conversionDirection = 2; }
+void frmtemperature::Option2_Click() {
+  clearPresetSelection();
+  Module1::conversionDirection = 2;
+}
 
 void frmtemperature::FarCmnd_Click() { do_farenheit(); }
 
 void frmtemperature::CelCmnd_Click() { do_celcius(); }
+
+void frmtemperature::Command2_Click() {
+  ui::Instance<Form1>().Show();
+  Module1::browserShown = 1;
+}
+
+// A blank is no sub-topic, so nothing stays selected and the same preset can
+// be chosen again. Reaching the browser loads it, unseen, if it was closed.
+void frmtemperature::clearPresetSelection() {
+  ui::ListBox& subTopics = *ui::Instance<Form1>().List2;
+  if (subTopics.text() != QStringLiteral(" ")) subTopics.setText(QStringLiteral(" "));
+}
 
 void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().size()); }
 
@@ -108,7 +138,11 @@ void frmtemperature::Text1_KeyPress(int& keyAscii) {
   Text1->setMaxLength(9);
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' ||
                         keyAscii == '.' || keyAscii == ' ' || keyAscii == 8;
-  if (!accepted) keyAscii = 0;
+  if (!accepted) {
+    keyAscii = 0;
+    return;
+  }
+  clearPresetSelection();
 }
 
 thermometer::ThermometerControls frmtemperature::controls() {

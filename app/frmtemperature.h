@@ -43,6 +43,8 @@ class frmtemperature : public ui::Form {
   int16_t decimalPlaces = 2;
   // What the last conversion left for the next one and for the drag.
   thermometer::ScaleState scale;
+  // True while the left button holds the mercury.
+  bool dragging = false;
 
   const QPixmap& backgroundPicture() const { return backgroundPicture_; }
 
@@ -56,8 +58,19 @@ class frmtemperature : public ui::Form {
   void do_celciusdecimalnegative();
   void do_celciusintegernegative();
 
+  // Redraws for a mercury dragged to height y, one per unit and kind.
+  void do_redrawpositiveinteger(float y);
+  void do_redrawpositivedecimal(float y);
+  void do_redrawnegativedecimal(float y);
+  void do_redrawnegativeinteger(float y);
+  void do_redrawcelciuspositiveinteger(float y);
+  void do_redrawcelciuspositivedecimal(float y);
+  void do_redrawcelciusnegativedecimal(float y);
+  void do_redrawcelciusnegativeinteger(float y);
+
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -72,8 +85,16 @@ class frmtemperature : public ui::Form {
   void Option2_Click();
   void FarCmnd_Click();
   void CelCmnd_Click();
+  void Command2_Click();
+  // The browser's sub-topic no longer matches what the main window shows.
+  void clearPresetSelection();
   void Text1_GotFocus();
   void Text1_KeyPress(int& keyAscii);
+  void PicTherm_MouseDown(int button, int shift, float x, float y);
+  void PicTherm_MouseMove(int button, int shift, float x, float y);
+  void PicTherm_MouseUp(int button, int shift, float x, float y);
+  void moveMercury(float y);
+  void redraw(thermometer::InputUnit unit, thermometer::ScaleKind kind, float y);
 
   QPixmap backgroundPicture_;
 };

@@ -1,0 +1,189 @@
+// Dragging the mercury with the mouse: the values at the pointer's height,
+// the redrawn scale, and what never starts, ends or changes a drag.
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "chrome/module1.h"
+#include "harness.h"
+
+namespace {
+
+class MercuryDragTest : public harness::MainWindowTest {
+ protected:
+  // Mouse events on the thermometer at a height in its own units.
+  void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, float y) {
+    const QPointF at = form->PicTherm->toPixel({-0.03, y});
+    QMouseEvent event(type, at, form->PicTherm->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(form->PicTherm, &event);
+  }
+  void press(float y, Qt::MouseButton button = Qt::LeftButton) {
+    send(QEvent::MouseButtonPress, button, button, y);
+  }
+  void move(float y) { send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, y); }
+  void release(float y, Qt::MouseButton button = Qt::LeftButton) {
+    send(QEvent::MouseButtonRelease, button, Qt::NoButton, y);
+  }
+  void drag(float y) {
+    press(-0.5f);
+    move(y);
+    release(y);
+  }
+  std::vector<std::string> labelTexts() {
+    std::vector<std::string> texts;
+    for (const auto& t : harness::drawnTexts(*form->PicTherm)) texts.push_back(t.text);
+    return texts;
+  }
+  float mercuryTop() {
+    const auto boxes = harness::drawnBoxes(*form->PicTherm);
+    return boxes.size() == 1 ? boxes[0].y2 : 1.0f;
+  }
+};
+
+const QString kDegree = QString(QChar(176));
+
+}  // namespace
+
+TEST_F(MercuryDragTest, ValuesAtThePointerOnTheLastScale) {
+  struct Case {
+    const char* converted;  // nullptr: nothing converted since start
+    int direction;
+    float y;
+    const char* from;
+    const char* to;
+  };
+  const Case cases[] = {
+      {"50", 1, -0.25f, "25.00", "-3.89"},    {"-40", 1, -0.6f, "-40.00", "-40.00"},
+      {"100", 2, -0.1f, "100.00", "212.00"},  {nullptr, 1, -0.5f, "0.50", "-17.50"},
+      {"-1", 1, -0.5f, "-5.00", "-20.56"},    {"0.05", 2, -0.3f, "0.03", "32.05"},
+      {"-0.5", 1, -0.75f, "-0.25", "-17.92"}, {"3e9", 1, -0.5f, "5,000,000,000.00", "2,777,777,700.00"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.converted ? c.converted : "start-up");
+    TearDown();
+    SetUp();
+    (c.direction == 1 ? form->Option1 : form->Option2)->setValue(true);
+    std::vector<std::string> converted;
+    if (c.converted) {
+      enterAndConvert(c.converted);
+      converted = labelTexts();
+    }
+    drag(c.y);
+    EXPECT_EQ(form->Text1->text(), c.from);
+    EXPECT_EQ(form->Text2->text(), c.to);
+    EXPECT_FLOAT_EQ(mercuryTop(), c.y);
+    // The scale is exactly the one the conversion drew.
+    if (c.converted) {
+      EXPECT_EQ(labelTexts(), converted);
+    }
+    EXPECT_EQ(harness::drawnTexts(*form->PicTherm).size(), 20u);
+  }
+}
+
+TEST_F(MercuryDragTest, OnlyTheLeftButtonInsideTheBandDrags) {
+  enterAndConvert("50");
+  const auto converted = form->PicTherm->displayList().size();
+  press(-0.5f);
+  EXPECT_EQ(form->Text1->text(), "50") << "a press alone draws nothing";
+  for (float outside : {-1.0f, -1.1f, 0.0f, 0.2f}) {
+    move(outside);
+    EXPECT_EQ(form->Text1->text(), "50") << outside;
+    EXPECT_EQ(form->PicTherm->displayList().size(), converted);
+  }
+  move(-0.4f);
+  EXPECT_EQ(form->Text1->text(), "40.00");
+  move(-1.05f);
+  EXPECT_EQ(form->Text1->text(), "40.00") << "the column stays where it was drawn";
+  EXPECT_FLOAT_EQ(mercuryTop(), -0.4f);
+
+  // The right button neither ends nor starts a drag.
+  press(-0.5f, Qt::RightButton);
+  release(-0.5f, Qt::RightButton);
+  move(-0.3f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  release(-0.3f);
+  move(-0.2f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  press(-0.5f, Qt::RightButton);
+  move(-0.2f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+}
+
+TEST_F(MercuryDragTest, MovesReachTheThermometerOutsideItWhileHeld) {
+  enterAndConvert("50");
+  const QPoint inside = form->PicTherm->toPixel({-0.03, -0.5}).toPoint();
+  QTest::mousePress(form->PicTherm, Qt::LeftButton, {}, inside);
+  // Far to the left, over the panel, at the same height band.
+  QTest::mouseMove(form->PicTherm, QPoint(-60, inside.y() - 20));
+  EXPECT_NE(form->Text1->text(), "50");
+  QTest::mouseRelease(form->PicTherm, Qt::LeftButton, {}, QPoint(-60, inside.y()));
+  EXPECT_FALSE(form->dragging);
+}
+
+TEST_F(MercuryDragTest, CelsiusDragRefusesAFromTextThatIsNoNumber) {
+  enterAndConvert("50");
+  form->Option2->setValue(true);
+  form->Text1->setText("abc");
+  const auto before = form->PicTherm->displayList().size();
+  harness::MessageBoxRecorder boxes;
+  press(-0.5f);
+  move(-0.3f);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Data");
+  EXPECT_EQ(boxes.shown[0].text,
+            "Please enter a valid number for temperature. Place negative sign\n"
+            "only at beginning of number, and use only one decimal point.");
+  EXPECT_FALSE(form->dragging);
+  EXPECT_EQ(form->PicTherm->displayList().size(), before);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "F") << "captions untouched";
+  move(-0.2f);
+  EXPECT_EQ(boxes.shown.size(), 1u) << "the drag has ended";
+
+  // A trailing minus reads as a number here; Fahrenheit never tests the text.
+  form->Text1->setText("12-");
+  drag(-0.3f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  form->Option1->setValue(true);
+  form->Text1->setText("abc");
+  drag(-0.2f);
+  EXPECT_EQ(form->Text1->text(), "20.00");
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(MercuryDragTest, OtherDirectionTurnsTheScalesOverWithoutRescaling) {
+  enterAndConvert("50");
+  const auto fahrenheitLeft = labelTexts();
+  form->Option2->setValue(true);
+  drag(-0.25f);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "C");
+  EXPECT_EQ(form->rightpicindicator->text(), kDegree + "F");
+  EXPECT_EQ(form->Text1->text(), "25.00");
+  EXPECT_EQ(form->Text2->text(), "77.00");
+  const auto texts = labelTexts();
+  EXPECT_TRUE(std::equal(texts.begin(), texts.begin() + 10, fahrenheitLeft.begin()))
+      << "the same numbers, now in the other unit";
+  EXPECT_EQ(texts[10], "50.0");
+}
+
+TEST_F(MercuryDragTest, IntegerScaleNotYetSetOnlyTurnsTheCaptions) {
+  Module1::valueToConvert = 12;  // as a preset leaves it
+  drag(-0.5f);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "F");
+  EXPECT_TRUE(form->PicTherm->displayList().empty());
+  EXPECT_EQ(form->Text1->text(), "0");
+}
+
+TEST_F(MercuryDragTest, IntegerScalesWriteLongTextsUncutAndTypingLimitsAgain) {
+  QTest::keyClicks(form->Text1, "999999999");
+  convert();
+  drag(-0.99999f);
+  EXPECT_EQ(form->Text1->maxLength(), 16);
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  QTest::keyClick(form->Text1, Qt::Key_End);
+  QTest::keyClicks(form->Text1, "5");
+  EXPECT_EQ(form->Text1->maxLength(), 9);
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  // What the drag wrote converts again on the same scale.
+  convert();
+  EXPECT_EQ(form->scale.scaleExponent, 10);
+  EXPECT_TRUE(form->Text2->text().startsWith("5,555,"));
+}
