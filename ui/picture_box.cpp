@@ -76,7 +76,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
 
-  const QFontMetricsF metrics(font());
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
   for (const Operation& op : displayList_) {
@@ -91,10 +90,26 @@ void PictureBox::paintEvent(QPaintEvent*) {
       const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
       painter.fillRect(QRectF(left, top, right - left, bottom - top), op.color);
     } else {
-      const QPointF at = toPixel({op.x1, op.y1});
-      painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), op.text);
+      painter.drawStaticText(toPixel({op.x1, op.y1}), laidOut(op.text));
     }
   }
+}
+
+void PictureBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) layouts_.clear();
+  QWidget::changeEvent(event);
+}
+
+const QStaticText& PictureBox::laidOut(const QString& text) {
+  auto found = layouts_.find(text);
+  if (found != layouts_.end()) return *found;
+  // Bounded: scales come and go, the texts of one or two stay.
+  if (layouts_.size() >= 512) layouts_.clear();
+  QStaticText laid(text);
+  laid.setTextFormat(Qt::PlainText);
+  laid.setPerformanceHint(QStaticText::AggressiveCaching);
+  laid.prepare(QTransform(), font());
+  return *layouts_.insert(text, laid);
 }
 
 void PictureBox::dispatch(const MouseHandler& handler, int button, QMouseEvent* event) {

@@ -8,7 +8,9 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QHash>
 #include <QPointF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -58,6 +60,7 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -65,9 +68,14 @@ class PictureBox : public QWidget {
  private:
   void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
 
+  const QStaticText& laidOut(const QString& text);
+
   float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
   QPixmap picture_;
   std::vector<Operation> displayList_;
+  // Texts come back at every redraw of a scale; laying each out once keeps
+  // a repaint cheap while the mercury is dragged.
+  QHash<QString, QStaticText> layouts_;
 };
 
 }  // namespace ui
