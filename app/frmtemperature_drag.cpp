@@ -42,6 +42,7 @@ void frmtemperature::moveMercury(float y) {
   const InputUnit unit = direction == 1 ? InputUnit::Fahrenheit : InputUnit::Celsius;
   leftpicindicator->setText(thermometer::unitText(unit));
   rightpicindicator->setText(thermometer::unitText(thermometer::otherUnit(unit)));
+  clearPresetSelection();
 
   // The kind is that of the last value converted, not of the dragged one.
   switch (thermometer::kindOf(Module1::valueToConvert)) {

@@ -251,10 +251,12 @@ TEST_F(MainWindowTest, FocusMovedByTheProgramIntoAnInactiveWindowStillSelects) {
 TEST_F(MainWindowTest, OnlyLastUnloadedWindowEndsTheProgram) {
   int ended = 0;
   ui::Form::setLastUnloadedHandler([&] { ++ended; });
-  EXPECT_EQ(ui::Form::loadedCount(), 1);
+  // The main window and the preset browser it loads hidden.
+  EXPECT_EQ(ui::Form::loadedCount(), 2);
   ui::Unload<frmtemperature>();
   EXPECT_EQ(ended, 1);
   EXPECT_FALSE(ui::IsLoaded<frmtemperature>());
+  EXPECT_EQ(ui::Form::loadedCount(), 0);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   // The next reference makes a fresh window with start-up values.
   form = &ui::Instance<frmtemperature>();

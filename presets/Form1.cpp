@@ -1,0 +1,136 @@
+#include "presets/Form1.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "app/frmtemperature.h"
+#include "chrome/module1.h"
+#include "presets/preset_catalogue.h"
+#include "ui/buttons.h"
+#include "ui/fonts.h"
+#include "ui/list_box.h"
+#include "ui/text_box.h"
+#include "ui/twips.h"
+
+namespace {
+
+QString fromCatalogue(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void addAll(ui::ListBox& list, const std::vector<std::string_view>& texts) {
+  for (std::string_view text : texts) list.AddItem(fromCatalogue(text));
+}
+
+void putCaretAt(QTextEdit& box, int position) {
+  QTextCursor cursor = box.textCursor();
+  cursor.setPosition(position);
+  box.setTextCursor(cursor);
+}
+
+}  // namespace
+
+// A tool window: a close box only, and no task-bar entry of its own.
+Form1::Form1()
+    : ui::Form(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("Caldorine - Useful Temperatures "));
+  setFixedSize(ui::twips(4440), ui::twips(1635));
+  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+  List1 = new ui::ListBox(this);
+  List1->setGeometry(ui::twipsRect(50, 100, 1815, 1425));
+  List2 = new ui::ListBox(this);
+  List2->setGeometry(ui::twipsRect(1970, 100, 2415, 1425));
+  // Made last, so it lies over List2 while shown.
+  RichTextBox1 = new QTextEdit(this);
+  RichTextBox1->setGeometry(ui::twipsRect(1950, 90, 2445, 1455));
+  RichTextBox1->setReadOnly(true);
+  RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
+
+  setTabOrder(List1, List2);
+  setTabOrder(List2, RichTextBox1);
+
+  List1->onClick = [this] { list1_Click(); };
+  List2->onClick = [this] { List2_Click(); };
+}
+
+void Form1::Form_Load() {
+  for (std::string_view category : presets::categoryTexts()) {
+    List1->AddItem(fromCatalogue(category));
+  }
+
+  const presets::ScalesDescription& description = presets::scalesDescription();
+  RichTextBox1->setPlainText(fromCatalogue(description.text));
+  QTextCharFormat red;
+  red.setForeground(QColor(255, 0, 0));
+  for (const presets::TextSpan& span : description.redSpans) {
+    QTextCursor cursor(RichTextBox1->document());
+    cursor.setPosition(static_cast<int>(span.start));
+    cursor.setPosition(static_cast<int>(span.start + span.length), QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(red);
+  }
+  putCaretAt(*RichTextBox1, 1);
+  RichTextBox1->hide();
+
+  setWindowIcon(QIcon(QStringLiteral(":/art/THERMOMETERSMALL.ico")));
+  placeBelowScreenCentre();
+}
+
+void Form1::placeBelowScreenCentre() {
+  const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!shownOn) return;
+  const QRect area = shownOn->geometry();
+  // The outer size, frame included, as far as it is known before showing.
+  const QSize outer = frameGeometry().size();
+  const double left = (area.width() - outer.width()) / 2.0;
+  const double top = (area.height() - outer.height()) / 2.0 + 250.0 / ui::kTwipsPerPixel;
+  move(area.x() + qRound(left), area.y() + qRound(top));
+}
+
+void Form1::list1_Click() {
+  const std::string category = List1->text().toStdString();
+  List2->Clear();
+  if (category == presets::kAboutScalesCategory) {
+    putCaretAt(*RichTextBox1, 1);
+    RichTextBox1->show();
+    return;
+  }
+  if (!presets::isCategoryKey(category)) return;
+  addAll(*List2, presets::subTopicsOf(category));
+  RichTextBox1->hide();
+}
+
+void Form1::List2_Click() {
+  const std::string subTopic = List2->text().toStdString();
+  if (const auto method = presets::cookingMethodOfHeading(subTopic)) {
+    Module1::cookingMethod = *method;
+    List2->Clear();
+    addAll(*List2, presets::foodList(*method));
+    return;
+  }
+  const auto preset = presets::findPreset(subTopic, Module1::cookingMethod);
+  if (!preset) return;
+  const int16_t direction = Module1::conversionDirection;
+  const auto value = presets::valueFor(*preset, direction);
+  if (!value) return;
+
+  // Text first, then the shared value, then the button: the conversion
+  // reads the text.
+  frmtemperature& main = ui::Instance<frmtemperature>();
+  main.Text1->setText(fromCatalogue(value->text));
+  Module1::valueToConvert = value->number;
+  if (direction == 1) {
+    main.FarCmnd->Press();
+  } else {
+    main.CelCmnd->Press();
+  }
+}
+
+void Form1::Form_Unload() { Module1::browserShown = 0; }

@@ -1,0 +1,35 @@
+// A single-selection list box: items added in order or cleared, the selected
+// item's text, and a click handler that runs when the user picks an item
+// with the mouse (the selected one too) or the keyboard, never when the
+// program changes the list.
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+
+namespace ui {
+
+class ListBox : public QListWidget {
+  Q_OBJECT
+ public:
+  explicit ListBox(QWidget* parent = nullptr);
+  std::function<void()> onClick;
+
+  void AddItem(const QString& text);
+  void Clear();
+  int ListCount() const { return count(); }
+
+  // The selected item's text; empty when nothing is selected.
+  QString text() const;
+  // Selects the item with exactly this text; a text that matches no item
+  // leaves nothing selected and no current item.
+  void setText(const QString& text);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  bool programChanging_ = false;
+};
+
+}  // namespace ui
