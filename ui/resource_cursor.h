@@ -1,0 +1,14 @@
+// Mouse cursors built into the program, found by their resource name.
+#pragma once
+
+#include <QCursor>
+#include <QString>
+
+namespace ui {
+
+// The cursor drawn in ":/art/<name>.png" with its hotspot "x y" in
+// ":/art/<name>.hotspot"; the pointing hand of the desktop when the picture
+// is missing.
+QCursor LoadResCursor(const QString& name);
+
+}  // namespace ui
