@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "about/Form2.h"
 #include "chrome/module1.h"
 #include "presets/Form1.h"
 #include "thermometer/number_reading.h"
@@ -30,9 +31,13 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
   PicTherm->onMouseDown = [this](int b, int s, float x, float y) { PicTherm_MouseDown(b, s, x, y); };
   PicTherm->onMouseMove = [this](int b, int s, float x, float y) { PicTherm_MouseMove(b, s, x, y); };
   PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
+  connectChrome();
 }
 
 void frmtemperature::Form_Load() {
+  QRegion outline;
+  BuildWindowRegion(1.0f, 1.0f, 0, 0, outline);
+  setMask(outline);
   Module1::resetState();
   // The browser is loaded unseen now, so the main window can always reach it.
   ui::Instance<Form1>();
@@ -59,11 +64,16 @@ void frmtemperature::Form_Load() {
   Show();
   PicTherm->setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
   PicTherm->show();
+  loadTitleBitmaps();
 }
 
-// The browser lives as long as the main window; a hidden one left behind
-// would keep the program running with no window to see.
-void frmtemperature::Form_Unload() { ui::Unload<Form1>(); }
+// The other windows live as long as the main window; a hidden one left
+// behind would keep the program running with no window to see.
+void frmtemperature::Form_Unload() {
+  windowRegion = QRegion();
+  ui::Unload<Form1>();
+  ui::Unload<Form2>();
+}
 
 void frmtemperature::paintEvent(QPaintEvent*) {
   QPainter painter(this);

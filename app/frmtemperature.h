@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
 #include <cstdint>
 
 #include "thermometer/conversion_drawing.h"
@@ -12,6 +13,7 @@ class QLabel;
 namespace ui {
 class ComboBox;
 class CommandButton;
+class Image;
 class OptionButton;
 class PictureBox;
 class TextBox;
@@ -38,6 +40,18 @@ class frmtemperature : public ui::Form {
   ui::CommandButton* FarCmnd;
   QLabel* leftpicindicator;
   QLabel* rightpicindicator;
+  // Title buttons, the hidden stores of their pressed pictures, and the
+  // scratch store of the picture a pressed button had.
+  ui::Image* QuesB;
+  ui::Image* Min;
+  ui::Image* CloseB;
+  ui::Image* QuesHolder;
+  ui::Image* MinHolder;
+  ui::Image* CloseHolder;
+  ui::Image* TempHolder;
+
+  // The window's outline, kept from start-up until unload.
+  QRegion windowRegion;
 
   // Decimals of the numbers written into 'From' and 'To'.
   int16_t decimalPlaces = 2;
@@ -71,10 +85,24 @@ class frmtemperature : public ui::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  void Form_Resize() override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void buildControls();
+  // The window's chrome: outline, title buttons, drag.
+  void BuildWindowRegion(float horizontalScale, float verticalScale, int16_t horizontalOffset,
+                         int16_t verticalOffset, QRegion& region);
+  void connectChrome();
+  void loadTitleBitmaps();
+  void QuesB_MouseDown(int button, int shift);
+  void QuesB_MouseUp(int button, int shift);
+  void Min_MouseDown(int button, int shift);
+  void Min_MouseUp(int button, int shift);
+  void CloseB_MouseDown(int button, int shift);
+  void CloseB_MouseUp(int button, int shift);
+  void pressTitleButton(ui::Image& button, const ui::Image& holder);
+  void releaseTitleButton(ui::Image& button);
   thermometer::ThermometerControls controls();
   void convert(thermometer::InputUnit unit, thermometer::ScaleKind kind);
   void dispatch(thermometer::InputUnit unit);

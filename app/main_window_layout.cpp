@@ -8,6 +8,7 @@
 #include "ui/colors.h"
 #include "ui/combo_box.h"
 #include "ui/fonts.h"
+#include "ui/image.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
@@ -80,6 +81,15 @@ void frmtemperature::buildControls() {
   FarCmnd = place<ui::CommandButton>(this, 960, 4560, 615, 255);
   CelCmnd->hide();
   FarCmnd->hide();
+
+  QuesB = place<ui::Image>(this, 1110, 105, 285, 255, "About/Help");
+  Min = place<ui::Image>(this, 1465, 105, 285, 255, "Minimize");
+  CloseB = place<ui::Image>(this, 1820, 105, 285, 255, "Close");
+  QuesHolder = place<ui::Image>(this, 1680, 360, 285, 255);
+  MinHolder = place<ui::Image>(this, 1080, 360, 285, 255);
+  CloseHolder = place<ui::Image>(this, 1440, 360, 285, 255);
+  TempHolder = place<ui::Image>(this, 720, 480, 255, 255);
+  for (ui::Image* store : {QuesHolder, MinHolder, CloseHolder, TempHolder}) store->hide();
 
   setTabOrder(PicTherm, Option1);
   setTabOrder(Option1, Option2);

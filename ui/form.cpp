@@ -60,4 +60,14 @@ void Form::closeEvent(QCloseEvent* event) {
   Unload();
 }
 
+void Form::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!unloading_) Form_Resize();
+}
+
+void Form::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && !unloading_) Form_Resize();
+}
+
 }  // namespace ui

@@ -35,9 +35,13 @@ class Form : public QWidget {
 
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
+  // Runs on the first show and whenever the window is minimised or restored.
+  virtual void Form_Resize() {}
 
   // The window manager's close button unloads the window.
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   template <class T>
