@@ -596,7 +596,7 @@ def draw_hand():
 
 # ---------------------------------------------------------------- all files
 
-ICON_PNG_SIZES = (32, 48, 64, 128, 256)
+ICON_PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)   # the hicolor theme's usual sizes
 
 
 def build_all():
@@ -620,7 +620,9 @@ def build_all():
     icon32 = majority_sample(32, 32, icon_colour(32))
     files["caldorine.ico"] = write_ico(icon32, ICON_PALETTE)
     files["caldorine-32.png"] = encode(icon32, "PNG")     # crisp at this size, like the icon
-    for size in ICON_PNG_SIZES[1:]:
+    for size in ICON_PNG_SIZES:
+        if size == 32:
+            continue
         steps = 4 if size <= 64 else 3 if size <= 128 else 2
         files["caldorine-%d.png" % size] = encode(supersample(size, size, icon_colour(size), steps=steps), "PNG")
 
