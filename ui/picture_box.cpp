@@ -4,27 +4,9 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/mouse_codes.h"
+
 namespace ui {
-
-namespace {
-
-int buttonCode(Qt::MouseButtons buttons) {
-  int code = 0;
-  if (buttons & Qt::LeftButton) code |= 1;
-  if (buttons & Qt::RightButton) code |= 2;
-  if (buttons & Qt::MiddleButton) code |= 4;
-  return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-  int code = 0;
-  if (modifiers & Qt::ShiftModifier) code |= 1;
-  if (modifiers & Qt::ControlModifier) code |= 2;
-  if (modifiers & Qt::AltModifier) code |= 4;
-  return code;
-}
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,6 +30,8 @@ void PictureBox::Cls() {
   displayList_.clear();
   CurrentX = scaleLeft_;
   CurrentY = scaleTop_;
+  // What the drawing said to assistive technology went with it.
+  setAccessibleDescription({});
   update();
 }
 

@@ -6,19 +6,24 @@ skip() { echo "SKIP: $*"; exit 77; }
 start_xserver() {
   command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/install-deps installs it)"
   command -v xdotool >/dev/null || skip "xdotool is not installed"
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && { trap stop_xserver EXIT; return 0; }
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
+  # Xvfb picks a free display itself and names it once it is ready, so
+  # tests started side by side never share a server.
+  local named
+  named=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if [ -s "$named" ] && grep -q . "$named"; then
+      export DISPLAY=":$(head -1 "$named" | tr -d '[:space:]')"
+      rm -f "$named"
+      trap stop_xserver EXIT
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$named"
+  kill "$XVFB_PID" 2>/dev/null
   skip "no X server could be started"
 }
 
@@ -29,10 +34,11 @@ stop_xserver() {
   true
 }
 
-# Prints the id of the visible window with this exact name, waiting up to 10 s.
+# Prints the id of the visible window with this exact name, waiting up to
+# 20 s (a loaded machine starts slowly).
 wait_for_window() {
   local name=$1 id
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
