@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "ui/accessible_image.h"
+
 namespace app {
 
 void configureApplication() {
@@ -10,6 +12,10 @@ void configureApplication() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // Hidden windows that are still loaded keep the program running.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The desktop matches the windows with the installed menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.caldorine.Caldorine"));
+  // The title buttons are pictures; screen readers get them as buttons.
+  ui::installAccessibleImages();
 }
 
 }  // namespace app

@@ -91,6 +91,12 @@ void frmtemperature::buildControls() {
   TempHolder = place<ui::Image>(this, 720, 480, 255, 255);
   for (ui::Image* store : {QuesHolder, MinHolder, CloseHolder, TempHolder}) store->hide();
 
+  // Screen readers name a control by its caption; these have a tooltip only.
+  PicTherm->setAccessibleName(QStringLiteral("Thermometer"));
+  for (ui::TextBox* box : {Text1, Text2}) box->setAccessibleName(box->toolTip());
+  // A drop-down is named by its text and labelled by the label beside it.
+  Label1->setBuddy(Combo1);
+
   setTabOrder(PicTherm, Option1);
   setTabOrder(Option1, Option2);
   setTabOrder(Option2, Combo1);

@@ -84,15 +84,17 @@ void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit 
   convertedValue(state, unit) = result;
   controls.to.setText(QString::fromStdString(groupedForm(result, decimalPlaces)));
   state.mercuryLevel = mercuryLevel(kind, value, exponent);
-  drawThermometer(controls.picture, kind, exponent, unit, state.mercuryLevel);
+  drawThermometer(controls.picture, kind, exponent, unit, state.mercuryLevel,
+                  {value, result, decimalPlaces});
 }
 
 void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, InputUnit unit,
-                     float mercuryTop) {
+                     float mercuryTop, const Reading& reading) {
   picture.Cls();
   picture.Line(-0.07f, 0.0f, 0.0f, mercuryTop, kMercuryColor);
   printLabels(picture, leftLabels(kind, exponent));
   printLabels(picture, rightLabels(kind, exponent, unit));
+  picture.setAccessibleDescription(describeReading(kind, exponent, unit, reading));
 }
 
 }  // namespace thermometer

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "thermometer/reading_description.h"
 #include "thermometer/scale.h"
 
 class QLabel;
@@ -56,8 +57,9 @@ void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit 
                     ScaleKind kind, int decimalPlaces);
 
 // The drawing itself, shared by conversion and drag: erase, the mercury up
-// to `mercuryTop`, the left labels, then the right labels.
+// to `mercuryTop`, the left labels, then the right labels; and the same in
+// words as the picture's accessible description.
 void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, InputUnit unit,
-                     float mercuryTop);
+                     float mercuryTop, const Reading& reading);
 
 }  // namespace thermometer

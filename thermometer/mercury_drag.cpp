@@ -27,7 +27,7 @@ void redrawAtHeight(ThermometerControls& controls, ScaleState& state, InputUnit 
   controls.from.setText(QString::fromStdString(groupedForm(dragged, decimalPlaces)));
   controls.to.setText(QString::fromStdString(groupedForm(converted, decimalPlaces)));
   // The mercury stops at the pointer itself.
-  drawThermometer(controls.picture, kind, exponent, unit, y);
+  drawThermometer(controls.picture, kind, exponent, unit, y, {dragged, converted, decimalPlaces});
 }
 
 }  // namespace thermometer

@@ -41,7 +41,8 @@ class PictureBox : public QWidget {
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
 
-  // Erases all drawing; the background picture stays.
+  // Erases all drawing and its accessible description; the background
+  // picture stays.
   void Cls();
   // A filled box between two corners, outline and interior in one colour.
   void Line(float x1, float y1, float x2, float y2, const QColor& color);
