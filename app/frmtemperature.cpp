@@ -31,6 +31,7 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
   PicTherm->onMouseDown = [this](int b, int s, float x, float y) { PicTherm_MouseDown(b, s, x, y); };
   PicTherm->onMouseMove = [this](int b, int s, float x, float y) { PicTherm_MouseMove(b, s, x, y); };
   PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
+  PicTherm->onKeyDown = [this](int key, int shift) { return PicTherm_KeyDown(key, shift); };
   connectChrome();
 }
 

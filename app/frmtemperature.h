@@ -121,6 +121,8 @@ class frmtemperature : public ui::Form {
   void PicTherm_MouseDown(int button, int shift, float x, float y);
   void PicTherm_MouseMove(int button, int shift, float x, float y);
   void PicTherm_MouseUp(int button, int shift, float x, float y);
+  // The keyboard's way to move the mercury; true when the key was used.
+  bool PicTherm_KeyDown(int key, int shift);
   void moveMercury(float y);
   void redraw(thermometer::InputUnit unit, thermometer::ScaleKind kind, float y);
 

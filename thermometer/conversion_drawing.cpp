@@ -97,4 +97,10 @@ void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, Inpu
   picture.setAccessibleDescription(describeReading(kind, exponent, unit, reading));
 }
 
+float drawnMercuryTop(const ui::PictureBox& picture, float undrawn) {
+  for (const auto& drawn : picture.displayList())
+    if (drawn.kind == ui::PictureBox::Operation::Kind::FilledBox) return drawn.y2;
+  return undrawn;
+}
+
 }  // namespace thermometer

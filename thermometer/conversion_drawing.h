@@ -62,4 +62,8 @@ void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit 
 void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, InputUnit unit,
                      float mercuryTop, const Reading& reading);
 
+// The top of the mercury as last drawn on the picture; `undrawn` when the
+// picture shows none.
+float drawnMercuryTop(const ui::PictureBox& picture, float undrawn);
+
 }  // namespace thermometer

@@ -1,5 +1,6 @@
 #include "ui/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -113,6 +114,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   dispatch(onMouseUp, buttonCode(event->button()), event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  if (onKeyDown && onKeyDown(event->key(), shiftCode(event->modifiers()))) return;
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

@@ -59,12 +59,18 @@ class PictureBox : public QWidget {
   using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
   MouseHandler onMouseDown, onMouseMove, onMouseUp;
 
+  // A key pressed while the box has the focus: the key (Qt::Key) and the
+  // shift state; true when the handler used it.
+  using KeyHandler = std::function<bool(int key, int shift)>;
+  KeyHandler onKeyDown;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
