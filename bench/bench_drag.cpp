@@ -7,9 +7,7 @@
 #include <QImage>
 #include <QMouseEvent>
 
-#include "app/application_setup.h"
-#include "app/frmtemperature.h"
-#include "chrome/module1.h"
+#include "bench/bench_support.h"
 #include "ui/buttons.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
@@ -24,13 +22,13 @@ void sendMove(ui::PictureBox& box, float y) {
 }
 
 void BM_DragMoveWithRepaint(benchmark::State& state, const char* converted) {
-  auto& form = ui::Instance<frmtemperature>();
+  auto& form = bench::loadMainWindow();
   form.Text1->setText(QString::fromLatin1(converted));
   form.Command1->Press();
   QImage image(form.PicTherm->size(), QImage::Format_ARGB32_Premultiplied);
   {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(40, 100), QPointF(40, 100),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(40, 100), QPointF(40, 100), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form.PicTherm, &press);
   }
   float y = -0.05f;
@@ -40,22 +38,12 @@ void BM_DragMoveWithRepaint(benchmark::State& state, const char* converted) {
     benchmark::DoNotOptimize(image.bits());
     y = y < -0.95f ? -0.05f : y - 0.0137f;
   }
-  ui::Unload<frmtemperature>();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void BM_BarePictureBoxPaint(benchmark::State& state) {
-  ui::PictureBox box;
-  box.resize(97, 273);
-  box.setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
-  QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
-  for (auto _ : state) {
-    box.render(&image);
-    benchmark::DoNotOptimize(image.bits());
-  }
+  bench::unloadMainWindow();
 }
 
 }  // namespace
+
+using bench::BM_BarePictureBoxPaint;
 
 BENCHMARK(BM_BarePictureBoxPaint)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_DragMoveWithRepaint, positive_integer, "50")
@@ -67,16 +55,11 @@ BENCHMARK_CAPTURE(BM_DragMoveWithRepaint, negative_integer, "-40")
 BENCHMARK_CAPTURE(BM_DragMoveWithRepaint, positive_decimal, "0.05")
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_DragMoveWithRepaint, negative_decimal, "-0.5")
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_DragMoveWithRepaint, exponent_labels, "1000000")
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  app::configureApplication();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
