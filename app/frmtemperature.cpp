@@ -78,6 +78,8 @@ void frmtemperature::Form_Unload() {
 
 void frmtemperature::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Smooth where a "@2x" picture meets a screen of 150 %; 1:1 otherwise.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!backgroundPicture_.isNull()) painter.drawPixmap(0, 0, backgroundPicture_);
 }

@@ -5,7 +5,8 @@
     /usr/bin/python3 resources/draw_artwork.py --check   # verify the committed files
 
 Everything is drawn from geometry, so the output is the same on every run.
-Needs Debian's python3-pil.
+The window's pictures also come at twice the resolution ("@2x" files) for
+screens of 150 % and 200 % scale. Needs Debian's python3-pil.
 """
 
 import io
@@ -39,9 +40,34 @@ BACKGROUND_SIZE = (209, 328)
 RECESS = (9, 42, 104, 284)
 
 THERMO_SIZE = (96, 273)
-TUBE_COLUMNS = range(45, 49)      # inside of the tube: user x -0.07 .. 0
+# The thermometer box the picture lies in: its size in logical pixels and its
+# user coordinates (left, top, width, height), as the program sets them.
+THERMO_BOX = (97, 273)
+THERMO_USER = (-1.0, -1.15, 2.0, 1.48)
+MERCURY_X = (-0.07, 0.0)          # user x of the mercury column
 TUBE_TOP_ROW = 19                 # full-width inside from here (y about -1.05)
-TUBE_ZERO_ROW = 212               # first row below user y = 0
+
+
+def box_pixel(user_x, user_y):
+    """Logical pixel position of a point in the thermometer box's user units."""
+    left, top, width, height = THERMO_USER
+    return ((user_x - left) * THERMO_BOX[0] / width, (user_y - top) * THERMO_BOX[1] / height)
+
+
+def tube_columns(scale=1):
+    """Device columns the program fills with mercury: both ends rounded outwards."""
+    left = math.floor(box_pixel(MERCURY_X[0], 0)[0] * scale)
+    right = math.ceil(box_pixel(MERCURY_X[1], 0)[0] * scale)
+    return range(left, right)
+
+
+def tube_zero_row(scale=1):
+    """First device row the mercury fills at user y = 0."""
+    return math.floor(box_pixel(0, 0.0)[1] * scale)
+
+
+TUBE_COLUMNS = tube_columns()      # inside of the tube: user x -0.07 .. 0
+TUBE_ZERO_ROW = tube_zero_row()    # first row below user y = 0
 BULB_CENTRE = (47.0, 226.0)
 BULB_RADIUS = 12.0
 
@@ -142,17 +168,20 @@ def in_outline(x, y):
     return in_round_rect(x, y, PANEL_RECT) or in_round_rect(x, y, TAB_RECT)
 
 
-def outline_masks(width, height):
-    """Pixels touched by the outline at all, and those whose centre lies in it."""
+def outline_masks(width, height, scale=1):
+    """Pixels touched by the outline at all, and those whose centre lies in it.
+
+    width and height count device pixels, scale of them to a logical pixel.
+    """
     touched = set()
     centred = set()
     points = [(k + 0.5) / 8 for k in range(8)] + [0.0, 0.999]
     for j in range(height):
         for i in range(width):
-            if in_outline(i + 0.5, j + 0.5):
+            if in_outline((i + 0.5) / scale, (j + 0.5) / scale):
                 centred.add((i, j))
                 touched.add((i, j))
-            elif any(in_outline(i + dx, j + dy) for dy in points for dx in points):
+            elif any(in_outline((i + dx) / scale, (j + dy) / scale) for dy in points for dx in points):
                 touched.add((i, j))
     return touched, centred
 
@@ -168,11 +197,11 @@ def dilate(mask):
     return mask | {(p[0] + dx, p[1] + dy) for p in mask for dx, dy in NEIGHBOURS_8}
 
 
-def faces_up_left(mask, p):
+def faces_up_left(mask, p, reach=3):
     """True when the edge at p faces up or left (lit), from nearby outside pixels."""
     nx = ny = 0
-    for dy in range(-3, 4):
-        for dx in range(-3, 4):
+    for dy in range(-reach, reach + 1):
+        for dx in range(-reach, reach + 1):
             if (p[0] + dx, p[1] + dy) not in mask:
                 nx += dx
                 ny += dy
@@ -228,30 +257,54 @@ def logo_colour(x, y):
     return None
 
 
-def draw_background():
-    width, height = BACKGROUND_SIZE
-    touched, _ = outline_masks(width, height)
-    ring1 = touched - erode(touched)
-    ring2 = erode(touched) - erode(erode(touched))
-    beyond = dilate(touched) - touched   # covers any rounding of the window mask
+def repeated(step, mask, times):
+    for _ in range(times):
+        mask = step(mask)
+    return mask
+
+
+def upscaled(mask, scale):
+    """Every device pixel of the logical pixels in mask."""
+    return {(x * scale + i, y * scale + j) for x, y in mask for j in range(scale) for i in range(scale)}
+
+
+def painted_area(scale=1):
+    """Device pixels the background paints: the outline's pixels and a ring
+    beyond them, which covers any rounding of the window mask (whose
+    pixels are logical ones at every scale)."""
+    touched, _ = outline_masks(*BACKGROUND_SIZE)
+    return upscaled(dilate(touched), scale)
+
+
+def draw_background(scale=1):
+    width, height = BACKGROUND_SIZE[0] * scale, BACKGROUND_SIZE[1] * scale
+    touched, _ = outline_masks(width, height, scale)
+    # each bevel ring is one logical pixel wide
+    ring1 = touched - repeated(erode, touched, scale)
+    ring2 = repeated(erode, touched, scale) - repeated(erode, touched, 2 * scale)
+    area = painted_area(scale) | dilate(touched)
+    beyond = area - touched
 
     image = Image.new("RGB", (width, height), OUTSIDE)
     pixels = image.load()
-    for p in dilate(touched):
+    for p in area:
         if not (0 <= p[0] < width and 0 <= p[1] < height):
             continue
         if p in ring1 or p in beyond:
-            lit = faces_up_left(touched, p)
+            lit = faces_up_left(touched, p, 3 * scale)
             pixels[p] = HILITE_OUTER if lit else SHADOW_OUTER
         elif p in ring2:
-            lit = faces_up_left(touched, p)
+            lit = faces_up_left(touched, p, 3 * scale)
             pixels[p] = HILITE_INNER if lit else SHADOW_INNER
         else:
             pixels[p] = PANEL
 
-    # sunken area: dark top/left, light bottom/right, two pixels deep
-    left, top, right, bottom = RECESS
-    for depth, (dark, light) in enumerate([(SHADOW_INNER, HILITE_OUTER), (SHADOW_OUTER, HILITE_INNER)]):
+    # sunken area: dark top/left, light bottom/right, two logical pixels deep
+    left, top, right, bottom = (RECESS[0] * scale, RECESS[1] * scale,
+                                RECESS[2] * scale + scale - 1, RECESS[3] * scale + scale - 1)
+    rings = [(SHADOW_INNER, HILITE_OUTER), (SHADOW_OUTER, HILITE_INNER)]
+    for depth in range(2 * scale):
+        dark, light = rings[depth // scale]
         l, t, r, b = left + depth, top + depth, right - depth, bottom - depth
         for x in range(l, r + 1):
             pixels[x, b] = light
@@ -262,8 +315,9 @@ def draw_background():
         for y in range(t, b):
             pixels[l, y] = dark
 
-    box = (26, 286, 100, 322)
-    art = supersample(width, height, logo_colour, box=box, base=image.convert("RGBA"))
+    box = tuple(v * scale for v in (26, 286, 100, 322))
+    art = supersample(width, height, lambda x, y: logo_colour(x / scale, y / scale), box=box,
+                      base=image.convert("RGBA"))
     return art.convert("RGB")
 
 
@@ -313,27 +367,38 @@ def thermometer_colour(x, y):
 
 
 
-def draw_thermometer():
-    width, height = THERMO_SIZE
-    image = supersample(width, height, thermometer_colour).convert("RGB")
+def draw_thermometer(scale=1):
+    width, height = THERMO_SIZE[0] * scale, THERMO_SIZE[1] * scale
+    steps = 4 if scale == 1 else 2
+    image = supersample(width, height, lambda x, y: thermometer_colour(x / scale, y / scale),
+                        steps=steps).convert("RGB")
     pixels = image.load()
-    left, right = TUBE_COLUMNS[0], TUBE_COLUMNS[-1]
-    # tube: white inside, red outline, rounded top
-    for y in range(TUBE_TOP_ROW, 216):
-        pixels[left - 1, y] = TUBE_RED
-        pixels[right + 1, y] = TUBE_RED
-    for x in TUBE_COLUMNS:
-        for y in range(TUBE_TOP_ROW, TUBE_ZERO_ROW):
+    # the tube's inside is exactly where the program draws the mercury
+    columns = tube_columns(scale)
+    zero_row = tube_zero_row(scale)
+    left, right = columns[0], columns[-1]
+    s = scale
+    # tube: white inside, red outline one logical pixel wide, rounded top
+    for y in range(TUBE_TOP_ROW * s, 216 * s):
+        for k in range(1, s + 1):
+            pixels[left - k, y] = TUBE_RED
+            pixels[right + k, y] = TUBE_RED
+    for x in columns:
+        for y in range(TUBE_TOP_ROW * s, zero_row):
             pixels[x, y] = (255, 255, 255)
         # below zero the tube is already mercury, so an empty column still meets the bulb
-        for y in range(TUBE_ZERO_ROW, int(BULB_CENTRE[1])):
+        for y in range(zero_row, int(BULB_CENTRE[1]) * s):
             pixels[x, y] = MERCURY
-    top = TUBE_TOP_ROW - 1
-    pixels[left, top] = TUBE_RED
-    pixels[right, top] = TUBE_RED
-    for x in range(left + 1, right):
-        pixels[x, top] = (255, 255, 255)
-        pixels[x, top - 1] = TUBE_RED
+    # the cap: a red outline row over the middle, white beside red at the corners
+    top = (TUBE_TOP_ROW - 1) * s
+    for y in range(top, top + s):
+        for x in columns:
+            corner = x < left + s or x > right - s
+            pixels[x, y] = TUBE_RED if corner else (255, 255, 255)
+    for y in range(top - s, top):
+        for x in columns:
+            if left + s <= x <= right - s:
+                pixels[x, y] = TUBE_RED
     return image
 
 
@@ -344,41 +409,36 @@ BUTTON_FACE = (242, 172, 102)
 BUTTON_FACE_DOWN = (232, 160, 90)
 GLYPH = (24, 12, 0)
 
-QUESTION_MARK = [
-    ".#####.",
-    "##...##",
-    "##...##",
-    "....##.",
-    "...##..",
-    "...##..",
-    ".......",
-    "...##..",
-    "...##..",
-]
-
-
-def glyph_points(kind):
+def glyph_covers(kind, x, y):
+    """True where the glyph covers the point (x, y), in the button's logical
+    pixels: the pixel (i, j) spans i..i+1, j..j+1. Sampled at pixel centres,
+    a question mark, a minus and a cross, crisp at every scale."""
     if kind == "QUES":
-        return [(6 + c, 4 + r) for r, row in enumerate(QUESTION_MARK) for c, ch in enumerate(row) if ch == "#"]
+        u, v = x - 6, y - 4
+        if 0 <= v < 3:      # the bow
+            return 1.7 <= math.hypot(u - 3.5, v - 2.5) <= 3.2
+        if 3 <= v < 6:      # the hook down to the stem
+            left = max(3.0, 4.25 - 0.75 * (v - 3))
+            return left <= u < left + 2
+        return 7 <= v < 9 and 3 <= u < 5    # the dot
     if kind == "MINUS":
-        return [(x, y) for y in (11, 12) for x in range(5, 14)]
+        return 5 <= x < 14 and 11 <= y < 13
     if kind == "X":
-        points = []
-        for i in range(7):
-            points += [(5 + i, 5 + i), (6 + i, 5 + i), (13 - i, 5 + i), (12 - i, 5 + i)]
-        return points
+        return 5 <= y < 12 and (y - 0.5 <= x < y + 1.5 or 17.5 <= x + y < 19.5)
     raise ValueError(kind)
 
 
-def draw_button(kind, pressed):
-    width, height = BUTTON_SIZE
+def draw_button(kind, pressed, scale=1):
+    width, height = BUTTON_SIZE[0] * scale, BUTTON_SIZE[1] * scale
     image = Image.new("RGB", (width, height), BUTTON_FACE_DOWN if pressed else BUTTON_FACE)
     pixels = image.load()
     if pressed:
         outer_lit, inner_lit, inner_dark, outer_dark = SHADOW_OUTER, SHADOW_INNER, BUTTON_FACE_DOWN, HILITE_OUTER
     else:
         outer_lit, inner_lit, inner_dark, outer_dark = HILITE_OUTER, HILITE_INNER, SHADOW_INNER, SHADOW_OUTER
-    for depth, (lit, dark) in enumerate([(outer_lit, outer_dark), (inner_lit, inner_dark)]):
+    rings = [(outer_lit, outer_dark), (inner_lit, inner_dark)]
+    for depth in range(2 * scale):          # each ring one logical pixel wide
+        lit, dark = rings[depth // scale]
         l, t, r, b = depth, depth, width - 1 - depth, height - 1 - depth
         for x in range(l, r + 1):
             pixels[x, b] = dark
@@ -388,9 +448,11 @@ def draw_button(kind, pressed):
             pixels[x, t] = lit
         for y in range(t, b):
             pixels[l, y] = lit
-    shift = 1 if pressed else 0
-    for x, y in glyph_points(kind):
-        pixels[x + shift, y + shift] = GLYPH
+    shift = 1 if pressed else 0             # pressed, the glyph moves down and right
+    for j in range(height):
+        for i in range(width):
+            if glyph_covers(kind, (i + 0.5) / scale - shift, (j + 0.5) / scale - shift):
+                pixels[i, j] = GLYPH
     return image
 
 
@@ -599,19 +661,31 @@ def draw_hand():
 ICON_PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)   # the hicolor theme's usual sizes
 
 
+def at_scale(name, scale):
+    """The file name of a picture drawn at a scale: "background@2x.gif"."""
+    if scale == 1:
+        return name
+    stem, ext = os.path.splitext(name)
+    return "%s@%dx%s" % (stem, scale, ext)
+
+
+SCALES = (1, 2)
+
+
 def build_all():
     files = {}
-    background = draw_background()
-    files["background.gif"] = encode(
-        to_palette_image(background, keep=[PANEL, OUTSIDE, HILITE_OUTER, HILITE_INNER,
-                                           SHADOW_INNER, SHADOW_OUTER, MERCURY]), "GIF")
-    thermometer = draw_thermometer()
-    files["thermometer.gif"] = encode(
-        to_palette_image(thermometer, keep=[PANEL, MERCURY, TUBE_RED, (255, 255, 255)]), "GIF")
+    for scale in SCALES:
+        background = draw_background(scale)
+        files[at_scale("background.gif", scale)] = encode(
+            to_palette_image(background, keep=[PANEL, OUTSIDE, HILITE_OUTER, HILITE_INNER,
+                                               SHADOW_INNER, SHADOW_OUTER, MERCURY]), "GIF")
+        thermometer = draw_thermometer(scale)
+        files[at_scale("thermometer.gif", scale)] = encode(
+            to_palette_image(thermometer, keep=[PANEL, MERCURY, TUBE_RED, (255, 255, 255)]), "GIF")
 
-    for kind in ("QUES", "MINUS", "X"):
-        files[kind + "UP.bmp"] = encode(draw_button(kind, False), "BMP")
-        files[kind + "DOWN.bmp"] = encode(draw_button(kind, True), "BMP")
+        for kind in ("QUES", "MINUS", "X"):
+            files[at_scale(kind + "UP.bmp", scale)] = encode(draw_button(kind, False, scale), "BMP")
+            files[at_scale(kind + "DOWN.bmp", scale)] = encode(draw_button(kind, True, scale), "BMP")
 
     small = draw_small_thermometer()
     files["THERMOMETERSMALL.ico"] = write_ico(small, SMALL_PALETTE)
@@ -710,6 +784,38 @@ def check(files):
         glyph_up = {(x, y) for x in range(19) for y in range(17) if a.getpixel((x, y)) == GLYPH}
         glyph_down = {(x, y) for x in range(19) for y in range(17) if b.getpixel((x, y)) == GLYPH}
         expect(glyph_up and glyph_down == {(x + 1, y + 1) for x, y in glyph_up}, "%s glyph shift" % kind)
+
+    # the @2x pictures: twice the size, and the same promises at that scale
+    for name, (w, h) in ([("background.gif", BACKGROUND_SIZE), ("thermometer.gif", THERMO_SIZE)] +
+                         [(k + state + ".bmp", BUTTON_SIZE) for k in ("QUES", "MINUS", "X")
+                          for state in ("UP", "DOWN")]):
+        expect(open_art(at_scale(name, 2)).size == (2 * w, 2 * h), "%s size" % at_scale(name, 2))
+        if name.endswith(".bmp"):
+            data = open(os.path.join(ART_DIR, at_scale(name, 2)), "rb").read()
+            expect(struct.unpack_from("<H", data, 28)[0] == 24, "%s is not 24-bit" % at_scale(name, 2))
+    rgb = open_art("background@2x.gif").convert("RGB")
+    gaps = [p for p in upscaled(touched, 2) if rgb.getpixel(p) == OUTSIDE]
+    expect(not gaps, "background@2x.gif leaves outline pixels unpainted: %s" % sorted(gaps)[:5])
+    right_half = {rgb.getpixel((x, y)) for x in range(212, 406) for y in range(84, 628)}
+    expect(right_half == {PANEL}, "area behind the thermometer is not plain panel at 2x")
+    for bx in (74, 97, 121):
+        area = {rgb.getpixel((x, y)) for x in range(2 * bx, 2 * bx + 38) for y in range(14, 48)}
+        expect(area == {PANEL}, "title button place at x %d is not plain panel at 2x" % bx)
+    rgb = open_art("thermometer@2x.gif").convert("RGB")
+    columns, zero_row = tube_columns(2), tube_zero_row(2)
+    white = {rgb.getpixel((x, y)) for x in columns for y in range(2 * TUBE_TOP_ROW, zero_row)}
+    expect(white == {(255, 255, 255)}, "tube inside is not all white at 2x: %s" % white)
+    red = {rgb.getpixel((x, y)) for x in columns for y in range(zero_row, 2 * 236)}
+    expect(red == {MERCURY}, "below zero the tube is not mercury red at 2x: %s" % red)
+    for y in range(2 * TUBE_TOP_ROW, zero_row):
+        outline = {rgb.getpixel((x, y)) for x in (columns[0] - 2, columns[0] - 1,
+                                                   columns[-1] + 1, columns[-1] + 2)}
+        expect(outline == {TUBE_RED}, "tube outline missing at 2x row %d" % y)
+    for kind in ("QUES", "MINUS", "X"):
+        up, down = (open_art(at_scale(kind + state + ".bmp", 2)).convert("RGB") for state in ("UP", "DOWN"))
+        glyph_up = {(x, y) for x in range(38) for y in range(34) if up.getpixel((x, y)) == GLYPH}
+        glyph_down = {(x, y) for x in range(38) for y in range(34) if down.getpixel((x, y)) == GLYPH}
+        expect(glyph_up and glyph_down == {(x + 2, y + 2) for x, y in glyph_up}, "%s@2x glyph shift" % kind)
 
     # icons: 16-colour ICO written by hand must read back as the intended picture
     def check_ico(name, size, expected):

@@ -58,22 +58,28 @@ QPointF PictureBox::toPixel(QPointF user) const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // A picture made for another density is scaled smoothly (a "@2x" one on a
+  // screen of 150 %); at its own density it is copied pixel for pixel.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
 
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
+  // The pixels of what is painted on: a dense screen's, or a rendering's.
+  const QTransform toDevice = painter.deviceTransform();
+  const QTransform fromDevice = toDevice.inverted();
   for (const Operation& op : displayList_) {
     if (op.kind == Operation::Kind::FilledBox) {
-      // Whole pixels, both corners included, as a filled box has always
-      // been drawn; a box of no height is still one row.
-      const QPointF a = toPixel({op.x1, op.y1});
-      const QPointF b = toPixel({op.x2, op.y2});
+      // Whole device pixels, both corners included, as a filled box has
+      // always been drawn; a box of no height is still one row.
+      const QPointF a = toDevice.map(toPixel({op.x1, op.y1}));
+      const QPointF b = toDevice.map(toPixel({op.x2, op.y2}));
       const double left = std::floor(std::min(a.x(), b.x()));
       const double top = std::floor(std::min(a.y(), b.y()));
       const double right = std::max(std::ceil(std::max(a.x(), b.x())), left + 1);
       const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
-      painter.fillRect(QRectF(left, top, right - left, bottom - top), op.color);
+      painter.fillRect(fromDevice.mapRect(QRectF(left, top, right - left, bottom - top)), op.color);
     } else {
       painter.drawStaticText(toPixel({op.x1, op.y1}), laidOut(op.text));
     }

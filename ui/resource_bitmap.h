@@ -6,7 +6,8 @@
 
 namespace ui {
 
-// The bitmap ":/art/<name>.bmp"; a null pixmap when there is none.
+// The bitmap ":/art/<name>.bmp", or its "@2x" version on dense screens; a
+// null pixmap when there is none.
 QPixmap LoadResBitmap(const QString& name);
 
 }  // namespace ui

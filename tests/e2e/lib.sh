@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests: an X server of our own, and waiting for the
-# program's window. Source it, then call start_xserver.
+# program's window. Source it, then call start_xserver (optionally with the
+# screen's size, 1024x768 by default).
 
 skip() { echo "SKIP: $*"; exit 77; }
 
@@ -10,7 +11,7 @@ start_xserver() {
   # tests started side by side never share a server.
   local named
   named=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     if [ -s "$named" ] && grep -q . "$named"; then
