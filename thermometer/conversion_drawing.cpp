@@ -28,12 +28,28 @@ float& convertedValue(ScaleState& state, InputUnit unit) {
   return unit == InputUnit::Fahrenheit ? state.celsiusValue : state.fahrenheitValue;
 }
 
-void printLabels(ui::PictureBox& picture, const std::vector<Label>& labels) {
-  for (const Label& label : labels) {
-    picture.CurrentX = label.x;
-    picture.CurrentY = label.y;
-    picture.Print(QString::fromStdString(label.text));
+struct PrintedLabel {
+  float x, y;
+  QString text;
+};
+
+// Both scales' labels, left first. A drag redraws the same scale at every
+// move, so the labels of the last scale drawn are kept rather than made anew.
+const std::vector<PrintedLabel>& scaleLabels(ScaleKind kind, int exponent, InputUnit unit) {
+  struct Scale {
+    ScaleKind kind;
+    int exponent;
+    InputUnit unit;
+    std::vector<PrintedLabel> labels;
+  };
+  static Scale last{ScaleKind::PositiveInteger, -1, InputUnit::Fahrenheit, {}};
+  if (last.kind != kind || last.exponent != exponent || last.unit != unit || last.labels.empty()) {
+    last = {kind, exponent, unit, {}};
+    for (const auto& side : {leftLabels(kind, exponent), rightLabels(kind, exponent, unit)})
+      for (const Label& label : side)
+        last.labels.push_back({label.x, label.y, QString::fromStdString(label.text)});
   }
+  return last.labels;
 }
 
 }  // namespace
@@ -55,9 +71,9 @@ std::optional<ScaleKind> beginConversion(ThermometerControls& controls, ScaleSta
   if (!endsInMinus) value = readNumber(text);
   if (!value || !hasScale(*value)) {
     state.messageText = QString::fromLatin1(kInvalidNumberMessage);
-    ui::MsgBox(controls.from.window(), state.messageText,
-               unit == InputUnit::Fahrenheit ? QStringLiteral("Data Entry")
-                                             : QStringLiteral("Data"));
+    ui::MsgBox(
+        controls.from.window(), state.messageText,
+        unit == InputUnit::Fahrenheit ? QStringLiteral("Data Entry") : QStringLiteral("Data"));
     controls.from.SetFocus();
     return std::nullopt;
   }
@@ -92,8 +108,11 @@ void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, Inpu
                      float mercuryTop, const Reading& reading) {
   picture.Cls();
   picture.Line(-0.07f, 0.0f, 0.0f, mercuryTop, kMercuryColor);
-  printLabels(picture, leftLabels(kind, exponent));
-  printLabels(picture, rightLabels(kind, exponent, unit));
+  for (const PrintedLabel& label : scaleLabels(kind, exponent, unit)) {
+    picture.CurrentX = label.x;
+    picture.CurrentY = label.y;
+    picture.Print(label.text);
+  }
   picture.setAccessibleDescription(describeReading(kind, exponent, unit, reading));
 }
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/mouse_codes.h"
@@ -15,6 +16,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setScale(float left, float top, float width, float height) {
+  textLayer_ = QPixmap();
   scaleLeft_ = left;
   scaleTop_ = top;
   scaleWidth_ = width;
@@ -23,6 +25,7 @@ void PictureBox::setScale(float left, float top, float width, float height) {
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {
+  textLayer_ = QPixmap();
   picture_ = picture;
   update();
 }
@@ -56,38 +59,98 @@ QPointF PictureBox::toPixel(QPointF user) const {
           (user.y() - scaleTop_) * height() / scaleHeight_};
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+namespace {
+bool isText(const PictureBox::Operation& op) {
+  return op.kind == PictureBox::Operation::Kind::Text;
+}
+}  // namespace
+
+void PictureBox::paintBackdrop(QPainter& painter) const {
   // A picture made for another density is scaled smoothly (a "@2x" one on a
   // screen of 150 %); at its own density it is copied pixel for pixel.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
-
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  // The pixels of what is painted on: a dense screen's, or a rendering's.
+}
+
+QRectF PictureBox::boxRect(const QPainter& painter, const Operation& op) const {
+  // Whole pixels of what is painted on (a dense screen's, or a rendering's),
+  // both corners included, as a filled box has always been drawn; a box of
+  // no height is still one row.
   const QTransform toDevice = painter.deviceTransform();
-  const QTransform fromDevice = toDevice.inverted();
-  for (const Operation& op : displayList_) {
-    if (op.kind == Operation::Kind::FilledBox) {
-      // Whole device pixels, both corners included, as a filled box has
-      // always been drawn; a box of no height is still one row.
-      const QPointF a = toDevice.map(toPixel({op.x1, op.y1}));
-      const QPointF b = toDevice.map(toPixel({op.x2, op.y2}));
-      const double left = std::floor(std::min(a.x(), b.x()));
-      const double top = std::floor(std::min(a.y(), b.y()));
-      const double right = std::max(std::ceil(std::max(a.x(), b.x())), left + 1);
-      const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
-      painter.fillRect(fromDevice.mapRect(QRectF(left, top, right - left, bottom - top)), op.color);
-    } else {
-      painter.drawStaticText(toPixel({op.x1, op.y1}), laidOut(op.text));
+  const QPointF a = toDevice.map(toPixel({op.x1, op.y1}));
+  const QPointF b = toDevice.map(toPixel({op.x2, op.y2}));
+  const double left = std::floor(std::min(a.x(), b.x()));
+  const double top = std::floor(std::min(a.y(), b.y()));
+  const double right = std::max(std::ceil(std::max(a.x(), b.x())), left + 1);
+  const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
+  return toDevice.inverted().mapRect(QRectF(left, top, right - left, bottom - top));
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const auto end = displayList_.cend();
+  const auto firstText = std::find_if(displayList_.cbegin(), end, isText);
+  if (firstText == end || !std::all_of(firstText, end, isText)) {
+    paintBackdrop(painter);
+    for (const Operation& op : displayList_) {
+      if (isText(op)) {
+        painter.drawStaticText(toPixel({op.x1, op.y1}), laidOut(op.text));
+      } else {
+        painter.fillRect(boxRect(painter, op), op.color);
+      }
     }
+    return;
   }
+  // Boxes, then texts: how a scale is drawn. The layer is made at the
+  // density actually painted on (a rendering may be denser than the screen). While the same texts
+  // come back (at every move of a drag) the picture with its texts is one kept layer, and a repaint
+  // copies it and fills the boxes.
+  painter.drawPixmap(0, 0, backdropWithTexts(painter.deviceTransform().m11(), firstText));
+  std::vector<QRectF> boxes;
+  for (auto op = displayList_.cbegin(); op != firstText; ++op) {
+    boxes.push_back(boxRect(painter, *op));
+    painter.fillRect(boxes.back(), op->color);
+  }
+  // A text that a box covers was drawn after it, so it shows on top.
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (auto op = firstText; op != end; ++op) {
+    const QStaticText& text = laidOut(op->text);
+    const QRectF area(toPixel({op->x1, op->y1}), text.size());
+    if (std::any_of(boxes.begin(), boxes.end(),
+                    [&](const QRectF& b) { return b.intersects(area); }))
+      painter.drawStaticText(area.topLeft(), text);
+  }
+}
+
+const QPixmap& PictureBox::backdropWithTexts(qreal ratio,
+                                             std::vector<Operation>::const_iterator first) {
+  const auto last = displayList_.cend();
+  const bool kept = !textLayer_.isNull() && textLayer_.devicePixelRatioF() == ratio &&
+                    textLayer_.size() == size() * ratio &&
+                    std::equal(first, last, layerTexts_.cbegin(), layerTexts_.cend(),
+                               [](const Operation& a, const Operation& b) {
+                                 return a.x1 == b.x1 && a.y1 == b.y1 && a.text == b.text;
+                               });
+  if (!kept) {
+    layerTexts_.assign(first, last);
+    textLayer_ = QPixmap(size() * ratio);
+    textLayer_.setDevicePixelRatio(ratio);
+    QPainter layer(&textLayer_);
+    paintBackdrop(layer);
+    for (auto op = first; op != last; ++op)
+      layer.drawStaticText(toPixel({op->x1, op->y1}), laidOut(op->text));
+  }
+  return textLayer_;
 }
 
 void PictureBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) layouts_.clear();
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+    textLayer_ = QPixmap();
   QWidget::changeEvent(event);
 }
 

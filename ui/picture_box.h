@@ -7,9 +7,11 @@
 #pragma once
 
 #include <QColor>
-#include <QPixmap>
 #include <QHash>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointF>
+#include <QRectF>
 #include <QStaticText>
 #include <QString>
 #include <QWidget>
@@ -76,6 +78,11 @@ class PictureBox : public QWidget {
   void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
 
   const QStaticText& laidOut(const QString& text);
+  void paintBackdrop(QPainter& painter) const;
+  QRectF boxRect(const QPainter& painter, const Operation& op) const;
+  // The background picture with the texts from `first` to the end of the
+  // display list on it, kept while the same texts come back.
+  const QPixmap& backdropWithTexts(qreal ratio, std::vector<Operation>::const_iterator first);
 
   float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
   QPixmap picture_;
@@ -83,6 +90,8 @@ class PictureBox : public QWidget {
   // Texts come back at every redraw of a scale; laying each out once keeps
   // a repaint cheap while the mercury is dragged.
   QHash<QString, QStaticText> layouts_;
+  std::vector<Operation> layerTexts_;
+  QPixmap textLayer_;
 };
 
 }  // namespace ui

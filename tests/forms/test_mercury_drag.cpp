@@ -187,3 +187,26 @@ TEST_F(MercuryDragTest, IntegerScalesWriteLongTextsUncutAndTypingLimitsAgain) {
   EXPECT_EQ(form->scale.scaleExponent, 10);
   EXPECT_TRUE(form->Text2->text().startsWith("5,555,"));
 }
+
+TEST_F(MercuryDragTest, RepaintsFromTheKeptLayerMatchAFreshPaint) {
+  auto paint = [this] {
+    QImage image(form->PicTherm->size(), QImage::Format_RGB32);
+    form->PicTherm->render(&image);
+    return image;
+  };
+  auto fresh = [&] {
+    form->PicTherm->setPicture(form->PicTherm->picture());  // drops the kept layer
+    return paint();
+  };
+  enterAndConvert("50");
+  paint();
+  drag(-0.3f);
+  const QImage dragged = paint();
+  EXPECT_EQ(dragged, fresh());
+  // Another scale's texts replace the kept ones.
+  enterAndConvert("-40");
+  drag(-0.8f);
+  const QImage other = paint();
+  EXPECT_NE(other, dragged);
+  EXPECT_EQ(other, fresh());
+}
