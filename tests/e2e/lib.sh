@@ -48,3 +48,15 @@ wait_for_window() {
 }
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Waits up to 10 s for the program started as APP_PID to end, and fails
+# unless it ended with status 0. The argument says what should have ended it.
+expect_clean_exit() {
+  local what=$1 status
+  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$APP_PID" 2>/dev/null && fail "$what did not end the program"
+  wait "$APP_PID"
+  status=$?
+  APP_PID=
+  [ "$status" -eq 0 ] || fail "$what: exit status $status"
+}

@@ -107,11 +107,6 @@ sleep 0.2
 xdotool mousemove 600 600
 sleep 0.2
 xdotool mouseup 1
-for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "the close button released off it did not end the program"
-wait "$APP_PID"
-status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit "the close button released off it"
 [ -z "$(ls -A "$apptmp")" ] || fail "files left in the temporary directory"
 echo "ok: shaped outline, drags, browser hidden on minimise, close released off it ends with 0"

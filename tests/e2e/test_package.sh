@@ -65,10 +65,5 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 xprop -id "$win" WM_CLASS | grep -q "\"$wm_class\"" ||
   fail "WM_CLASS $(xprop -id "$win" WM_CLASS) does not match StartupWMClass=$wm_class"
 "$SEND_CLOSE" "$win" || fail "could not ask the window to close"
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "the unpacked program did not end when closed"
-wait "$APP_PID"
-status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit "closing the unpacked program's window"
 echo "ok: $(basename "$deb") unpacked, $id valid, started from $program and closed"

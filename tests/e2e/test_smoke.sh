@@ -20,10 +20,5 @@ h=$(awk '/Height:/ {print $NF}' <<<"$geometry")
 
 # Asked to close, it unloads its windows and ends with status 0.
 "$SEND_CLOSE" "$win" || fail "could not ask the window to close"
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end when its window was closed"
-wait "$APP_PID"
-status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit "closing its window"
 echo "ok: window Caldorine at 67,133 size 210x330, closed with status 0"

@@ -6,16 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "app/frmtemperature.h"
 #include "ui/picture_box.h"
 #include "ui/buttons.h"
+#include "ui/combo_box.h"
 #include "ui/text_box.h"
 
 // Readable failure messages for Qt strings.
@@ -88,6 +92,26 @@ class MainWindowTest : public ::testing::Test {
   // Replaces the 'From' text as a paste from its context menu would.
   void paste(const QString& text) { form->Text1->setText(text); }
   void convert() { QTest::mouseClick(form->Command1, Qt::LeftButton); }
+  // A left-button drag of the mercury to a height in the thermometer's units.
+  void dragTo(float y) {
+    for (auto [type, button, held] :
+         {std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
+          std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::LeftButton},
+          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}}) {
+      const QPointF at = form->PicTherm->toPixel({-0.03, y});
+      QMouseEvent event(type, at, form->PicTherm->mapToGlobal(at), button, held, Qt::NoModifier);
+      QApplication::sendEvent(form->PicTherm, &event);
+    }
+  }
+  // Picks an entry of the decimal-places list with the mouse.
+  void pickDecimalPlaces(int index) {
+    auto* combo = form->Combo1;
+    combo->showPopup();
+    auto* view = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(index, 0)).center());
+  }
   void enterAndConvert(const QString& text) {
     form->Text1->setText(text);
     convert();

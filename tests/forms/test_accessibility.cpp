@@ -29,16 +29,6 @@ class AccessibilityTest : public harness::MainWindowTest {
     TearDown();
     SetUp();
   }
-  void dragTo(float y) {
-    for (auto [type, button, held] :
-         {std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}}) {
-      const QPointF at = form->PicTherm->toPixel({-0.03, y});
-      QMouseEvent event(type, at, form->PicTherm->mapToGlobal(at), button, held, Qt::NoModifier);
-      QApplication::sendEvent(form->PicTherm, &event);
-    }
-  }
   QString thermometerDescription() {
     return accessibleText(form->PicTherm, QAccessible::Description);
   }

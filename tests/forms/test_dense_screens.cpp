@@ -36,16 +36,6 @@ TEST(DenseScreenArt, TwiceThePixelsAtTheSameLogicalSize) {
 
 class DenseScreenTest : public harness::MainWindowTest {
  protected:
-  void dragTo(float y) {
-    for (auto [type, button, held] :
-         {std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}}) {
-      const QPointF at = form->PicTherm->toPixel({-0.03, y});
-      QMouseEvent event(type, at, form->PicTherm->mapToGlobal(at), button, held, Qt::NoModifier);
-      QApplication::sendEvent(form->PicTherm, &event);
-    }
-  }
   QImage painted(qreal ratio) {
     QImage image(form->PicTherm->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);

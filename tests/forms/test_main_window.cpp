@@ -182,11 +182,7 @@ TEST_F(MainWindowTest, ToBoxRefusesTypingButCanBeSelected) {
 
 TEST_F(MainWindowTest, DecimalPlacesChoiceIsPendingUntilConvert) {
   auto* combo = form->Combo1;
-  combo->showPopup();
-  auto* view = combo->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                    view->visualRect(view->model()->index(3, 0)).center());
+  pickDecimalPlaces(3);
   EXPECT_EQ(combo->text(), "4");
   EXPECT_EQ(combo->backColor(), QColor(Qt::red));
   EXPECT_EQ(form->decimalPlaces, 2);

@@ -25,16 +25,6 @@ class MercuryKeysTest : public harness::MainWindowTest {
   void keys(std::initializer_list<Qt::Key> pressed) {
     for (Qt::Key key : pressed) QTest::keyClick(form->PicTherm, key);
   }
-  void dragTo(float y) {
-    for (auto [type, button, held] :
-         {std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::LeftButton},
-          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}}) {
-      const QPointF at = form->PicTherm->toPixel({-0.03, y});
-      QMouseEvent event(type, at, form->PicTherm->mapToGlobal(at), button, held, Qt::NoModifier);
-      QApplication::sendEvent(form->PicTherm, &event);
-    }
-  }
   void start(int direction, const char* converted) {
     restart();
     (direction == 1 ? form->Option1 : form->Option2)->setValue(true);

@@ -269,11 +269,7 @@ TEST_F(PresetBrowserTest, PressingListTwiceShowsTheSameBrowser) {
 TEST_F(PresetBrowserTest, PresetLeavesDirectionDecimalPlacesAndFocusAlone) {
   // A decimal-places pick waits for Convert: red, focus on Convert.
   auto* combo = form->Combo1;
-  combo->showPopup();
-  auto* view = combo->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                    view->visualRect(view->model()->index(3, 0)).center());
+  pickDecimalPlaces(3);
   ASSERT_EQ(combo->backColor(), QColor(Qt::red));
 
   openBrowser();
