@@ -8,10 +8,12 @@ start_xserver() {
   command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/install-deps installs it)"
   command -v xdotool >/dev/null || skip "xdotool is not installed"
   # Xvfb picks a free display itself and names it once it is ready, so
-  # tests started side by side never share a server.
+  # tests started side by side never share a server; -noreset keeps it from
+  # restarting, and refusing connections meanwhile, each time its last client
+  # leaves.
   local named
   named=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     if [ -s "$named" ] && grep -q . "$named"; then
