@@ -28,8 +28,12 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
   Command2->onClick = [this] { Command2_Click(); };
   Text1->onGotFocus = [this] { Text1_GotFocus(); };
   Text1->onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
-  PicTherm->onMouseDown = [this](int b, int s, float x, float y) { PicTherm_MouseDown(b, s, x, y); };
-  PicTherm->onMouseMove = [this](int b, int s, float x, float y) { PicTherm_MouseMove(b, s, x, y); };
+  PicTherm->onMouseDown = [this](int b, int s, float x, float y) {
+    PicTherm_MouseDown(b, s, x, y);
+  };
+  PicTherm->onMouseMove = [this](int b, int s, float x, float y) {
+    PicTherm_MouseMove(b, s, x, y);
+  };
   PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
   PicTherm->onKeyDown = [this](int key, int shift) { return PicTherm_KeyDown(key, shift); };
   connectChrome();
@@ -58,8 +62,8 @@ void frmtemperature::Form_Load() {
   PicTherm->setScale(-1.0f, -1.15f, 2.0f, 1.48f);
   move(ui::twips(1000), ui::twips(2000));
   Combo1->clear();
-  Combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                    QStringLiteral("4")});
+  Combo1->addItems(
+      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
   Combo1->setText(QStringLiteral("2"));
   backgroundPicture_ = Module1::LoadResourcePicture(102, QStringLiteral("Custom"));
   Show();
@@ -89,7 +93,7 @@ void frmtemperature::Command1_Click() {
   Combo1->setBackColor(Qt::white);
 
   const std::string text = Text1->text().toStdString();
-  const bool endsInMinus = !text.empty() && text.back() == '-';
+  const bool endsInMinus = thermometer::endsInMinus(text);
   if (thermometer::isNumeric(text) || endsInMinus) {
     // A text the numeric test takes is read whole, thousands separators
     // included; anything else by its leading number.

@@ -276,6 +276,23 @@ def painted_area(scale=1):
     return upscaled(dilate(touched), scale)
 
 
+def bevel(pixels, box, rings, scale):
+    """Draws rings inward from the inclusive box, each one logical pixel wide:
+    (top-left colour, bottom-right colour), the outermost first."""
+    left, top, right, bottom = box
+    for depth in range(len(rings) * scale):
+        top_left, bottom_right = rings[depth // scale]
+        l, t, r, b = left + depth, top + depth, right - depth, bottom - depth
+        for x in range(l, r + 1):
+            pixels[x, b] = bottom_right
+        for y in range(t, b + 1):
+            pixels[r, y] = bottom_right
+        for x in range(l, r):
+            pixels[x, t] = top_left
+        for y in range(t, b):
+            pixels[l, y] = top_left
+
+
 def draw_background(scale=1):
     width, height = BACKGROUND_SIZE[0] * scale, BACKGROUND_SIZE[1] * scale
     touched, _ = outline_masks(width, height, scale)
@@ -302,18 +319,8 @@ def draw_background(scale=1):
     # sunken area: dark top/left, light bottom/right, two logical pixels deep
     left, top, right, bottom = (RECESS[0] * scale, RECESS[1] * scale,
                                 RECESS[2] * scale + scale - 1, RECESS[3] * scale + scale - 1)
-    rings = [(SHADOW_INNER, HILITE_OUTER), (SHADOW_OUTER, HILITE_INNER)]
-    for depth in range(2 * scale):
-        dark, light = rings[depth // scale]
-        l, t, r, b = left + depth, top + depth, right - depth, bottom - depth
-        for x in range(l, r + 1):
-            pixels[x, b] = light
-        for y in range(t, b + 1):
-            pixels[r, y] = light
-        for x in range(l, r):
-            pixels[x, t] = dark
-        for y in range(t, b):
-            pixels[l, y] = dark
+    bevel(pixels, (left, top, right, bottom),
+          [(SHADOW_INNER, HILITE_OUTER), (SHADOW_OUTER, HILITE_INNER)], scale)
 
     box = tuple(v * scale for v in (26, 286, 100, 322))
     art = supersample(width, height, lambda x, y: logo_colour(x / scale, y / scale), box=box,
@@ -436,18 +443,8 @@ def draw_button(kind, pressed, scale=1):
         outer_lit, inner_lit, inner_dark, outer_dark = SHADOW_OUTER, SHADOW_INNER, BUTTON_FACE_DOWN, HILITE_OUTER
     else:
         outer_lit, inner_lit, inner_dark, outer_dark = HILITE_OUTER, HILITE_INNER, SHADOW_INNER, SHADOW_OUTER
-    rings = [(outer_lit, outer_dark), (inner_lit, inner_dark)]
-    for depth in range(2 * scale):          # each ring one logical pixel wide
-        lit, dark = rings[depth // scale]
-        l, t, r, b = depth, depth, width - 1 - depth, height - 1 - depth
-        for x in range(l, r + 1):
-            pixels[x, b] = dark
-        for y in range(t, b + 1):
-            pixels[r, y] = dark
-        for x in range(l, r):
-            pixels[x, t] = lit
-        for y in range(t, b):
-            pixels[l, y] = lit
+    bevel(pixels, (0, 0, width - 1, height - 1),
+          [(outer_lit, outer_dark), (inner_lit, inner_dark)], scale)
     shift = 1 if pressed else 0             # pressed, the glyph moves down and right
     for j in range(height):
         for i in range(width):

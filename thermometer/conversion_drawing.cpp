@@ -20,14 +20,6 @@ const char* const kInvalidNumberMessage =
     "sign only at beginning of number. Use only one decimal point.\r\n"
     "No spaces between digits.";
 
-float& typedValue(ScaleState& state, InputUnit unit) {
-  return unit == InputUnit::Fahrenheit ? state.fahrenheitValue : state.celsiusValue;
-}
-
-float& convertedValue(ScaleState& state, InputUnit unit) {
-  return unit == InputUnit::Fahrenheit ? state.celsiusValue : state.fahrenheitValue;
-}
-
 struct PrintedLabel {
   float x, y;
   QString text;
@@ -58,6 +50,14 @@ QString unitText(InputUnit unit) {
   return QString(QChar(176)) + (unit == InputUnit::Fahrenheit ? u'F' : u'C');
 }
 
+float& typedValue(ScaleState& state, InputUnit unit) {
+  return unit == InputUnit::Fahrenheit ? state.fahrenheitValue : state.celsiusValue;
+}
+
+float& convertedValue(ScaleState& state, InputUnit unit) {
+  return unit == InputUnit::Fahrenheit ? state.celsiusValue : state.fahrenheitValue;
+}
+
 InputUnit otherUnit(InputUnit unit) {
   return unit == InputUnit::Fahrenheit ? InputUnit::Celsius : InputUnit::Fahrenheit;
 }
@@ -66,9 +66,8 @@ std::optional<ScaleKind> beginConversion(ThermometerControls& controls, ScaleSta
                                          InputUnit unit) {
   controls.picture.Cls();
   const std::string text = controls.from.text().toStdString();
-  const bool endsInMinus = !text.empty() && text.back() == '-';
   std::optional<float> value;
-  if (!endsInMinus) value = readNumber(text);
+  if (!endsInMinus(text)) value = readNumber(text);
   if (!value || !hasScale(*value)) {
     state.messageText = QString::fromLatin1(kInvalidNumberMessage);
     ui::MsgBox(

@@ -44,6 +44,11 @@ struct ThermometerControls {
 QString unitText(InputUnit unit);
 InputUnit otherUnit(InputUnit unit);
 
+// The field that holds the value in the input unit, and the one that holds
+// its conversion.
+float& typedValue(ScaleState& state, InputUnit unit);
+float& convertedValue(ScaleState& state, InputUnit unit);
+
 // Erases the picture, checks the 'From' text, sets both unit captions and
 // stores the typed value. A text that is not a number, ends in "-" or has no
 // scale is refused with a message (titled after the unit), the focus goes

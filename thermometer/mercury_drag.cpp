@@ -17,8 +17,8 @@ void redrawAtHeight(ThermometerControls& controls, ScaleState& state, InputUnit 
   if (integerKind && state.scaleExponent == 0) return;
   const int exponent = integerKind ? state.scaleExponent : state.decimalExponent;
 
-  float& dragged = unit == InputUnit::Fahrenheit ? state.fahrenheitValue : state.celsiusValue;
-  float& converted = unit == InputUnit::Fahrenheit ? state.celsiusValue : state.fahrenheitValue;
+  float& dragged = typedValue(state, unit);
+  float& converted = convertedValue(state, unit);
   dragged = draggedValue(kind, y, exponent);
   converted = convertFrom(unit, dragged);
 

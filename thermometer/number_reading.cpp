@@ -102,7 +102,7 @@ std::optional<DecimalDigits> scannedNumber(std::string_view text) {
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
     negative = body.front() == '-';
     body = trimmedBlanks(body.substr(1));
-  } else if (!text.empty() && text.back() == '-') {
+  } else if (endsInMinus(text)) {
     // Only a minus that ends the text; "5- " is not a number.
     negative = true;
     body = trimmedBlanks(body.substr(0, body.size() - 1));
@@ -111,6 +111,8 @@ std::optional<DecimalDigits> scannedNumber(std::string_view text) {
 }
 
 }  // namespace
+
+bool endsInMinus(std::string_view text) { return !text.empty() && text.back() == '-'; }
 
 bool isNumeric(std::string_view text) { return scannedNumber(text).has_value(); }
 

@@ -15,6 +15,10 @@ namespace thermometer {
 // digits without a leading zero. "." is the point whatever the locale.
 bool isNumeric(std::string_view text);
 
+// True when the text's last character is "-" (a minus after the number):
+// Convert reads such a text by its leading number, a conversion refuses it.
+bool endsInMinus(std::string_view text);
+
 // The nearest float to a text that passes isNumeric (a trailing minus makes
 // it negative). A value too small for a float reads as 0; one too large for
 // a float, or a text that is not numeric, gives nothing.
