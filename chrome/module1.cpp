@@ -1,8 +1,5 @@
 #include "chrome/module1.h"
 
-#include <QByteArray>
-#include <QFile>
-
 #include "ui/art_resolution.h"
 
 namespace Module1 {
@@ -28,22 +25,17 @@ constexpr CustomResource kCustomResources[] = {
 
 }  // namespace
 
-QPixmap LoadResourcePicture(int16_t number, const QString& type) {
-  if (type != QLatin1String("Custom")) return {};
+QString customResourcePath(int16_t number) {
   for (const CustomResource& resource : kCustomResources) {
-    if (resource.number != number) continue;
-    // The screen's own resolution, where the picture comes in more than one.
-    const QString path = ui::sharpestArt(QString::fromLatin1(resource.path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    QPixmap picture;
-    // The format is recognised from the data, as for any picture file.
-    picture.loadFromData(bytes);
-    picture.setDevicePixelRatio(ui::artPixelRatio(path));
-    return picture;
+    if (resource.number == number) return QString::fromLatin1(resource.path);
   }
   return {};
+}
+
+QPixmap LoadResourcePicture(int16_t number, const QString& type) {
+  if (type != QLatin1String("Custom")) return {};
+  const QString path = customResourcePath(number);
+  return path.isEmpty() ? QPixmap() : ui::loadArt(path);
 }
 
 }  // namespace Module1

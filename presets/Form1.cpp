@@ -9,6 +9,7 @@
 #include "app/frmtemperature.h"
 #include "chrome/module1.h"
 #include "presets/preset_catalogue.h"
+#include "ui/art_resolution.h"
 #include "ui/buttons.h"
 #include "ui/fonts.h"
 #include "ui/list_box.h"
@@ -45,17 +46,7 @@ Form1::Form1()
   List1->setGeometry(ui::twipsRect(50, 100, 1815, 1425));
   List2 = new ui::ListBox(this);
   List2->setGeometry(ui::twipsRect(1970, 100, 2415, 1425));
-  // Made last, so it lies over List2 while shown.
-  RichTextBox1 = new QTextEdit(this);
-  RichTextBox1->setGeometry(ui::twipsRect(1950, 90, 2445, 1455));
-  RichTextBox1->setReadOnly(true);
-  RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
-
   setTabOrder(List1, List2);
-  setTabOrder(List2, RichTextBox1);
 
   List1->onClick = [this] { list1_Click(); };
   List2->onClick = [this] { List2_Click(); };
@@ -65,6 +56,24 @@ void Form1::Form_Load() {
   for (std::string_view category : presets::categoryTexts()) {
     List1->AddItem(fromCatalogue(category));
   }
+
+  setWindowIcon(QIcon(ui::loadArt(QStringLiteral(":/art/THERMOMETERSMALL.png"))));
+  placeBelowScreenCentre();
+}
+
+// The description of the two scales shows only for its own category, so its
+// box is made the first time that category is chosen, not with the window.
+QTextEdit& Form1::scalesBox() {
+  if (RichTextBox1) return *RichTextBox1;
+  // Made after the lists, so it lies over List2 while shown.
+  RichTextBox1 = new QTextEdit(this);
+  RichTextBox1->setGeometry(ui::twipsRect(1950, 90, 2445, 1455));
+  RichTextBox1->setReadOnly(true);
+  RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
+  setTabOrder(List2, RichTextBox1);
 
   const presets::ScalesDescription& description = presets::scalesDescription();
   RichTextBox1->setPlainText(fromCatalogue(description.text));
@@ -76,11 +85,7 @@ void Form1::Form_Load() {
     cursor.setPosition(static_cast<int>(span.start + span.length), QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(red);
   }
-  putCaretAt(*RichTextBox1, 1);
-  RichTextBox1->hide();
-
-  setWindowIcon(QIcon(QStringLiteral(":/art/THERMOMETERSMALL.ico")));
-  placeBelowScreenCentre();
+  return *RichTextBox1;
 }
 
 void Form1::placeBelowScreenCentre() {
@@ -98,13 +103,14 @@ void Form1::list1_Click() {
   const std::string category = List1->text().toStdString();
   List2->Clear();
   if (category == presets::kAboutScalesCategory) {
-    putCaretAt(*RichTextBox1, 1);
-    RichTextBox1->show();
+    QTextEdit& description = scalesBox();
+    putCaretAt(description, 1);
+    description.show();
     return;
   }
   if (!presets::isCategoryKey(category)) return;
   addAll(*List2, presets::subTopicsOf(category));
-  RichTextBox1->hide();
+  if (RichTextBox1) RichTextBox1->hide();
 }
 
 void Form1::List2_Click() {

@@ -17,7 +17,8 @@ class Form1 : public ui::Form {
 
   ui::ListBox* List1;
   ui::ListBox* List2;
-  QTextEdit* RichTextBox1;
+  // The description of the two scales; made when first shown.
+  QTextEdit* RichTextBox1 = nullptr;
 
  protected:
   void Form_Load() override;
@@ -26,5 +27,6 @@ class Form1 : public ui::Form {
  private:
   void list1_Click();
   void List2_Click();
+  QTextEdit& scalesBox();
   void placeBelowScreenCentre();
 };

@@ -1,6 +1,8 @@
 #include "ui/art_resolution.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QGuiApplication>
 
 namespace ui {
@@ -22,7 +24,11 @@ qreal artPixelRatio(const QString& path) { return path.contains(kDenseSuffix + u
 
 QPixmap loadArt(const QString& path) {
   const QString chosen = sharpestArt(path);
-  QPixmap picture(chosen);
+  // Only the decoder the suffix names: guessing would load every image
+  // plugin there is.
+  QImageReader reader(chosen, QFileInfo(chosen).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  QPixmap picture = QPixmap::fromImageReader(&reader);
   picture.setDevicePixelRatio(artPixelRatio(chosen));
   return picture;
 }

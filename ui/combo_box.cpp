@@ -15,7 +15,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   auto typingEnds = [this] { typing_ = false; };
   connect(edit, &QLineEdit::editingFinished, this, typingStarts);
   connect(edit, &QLineEdit::returnPressed, this, typingStarts);
-  setEditable(true);
+  // Setting the edit part makes the drop-down editable; setEditable would
+  // build a second edit part and the list's popup before it is needed.
   setLineEdit(edit);
   connect(edit, &QLineEdit::editingFinished, this, typingEnds);
   connect(edit, &QLineEdit::returnPressed, this, typingEnds);
