@@ -2,6 +2,7 @@
 // how the focus moves, what the 'From' box lets through.
 #include <QClipboard>
 #include <QGroupBox>
+#include <QStyleOptionComboBox>
 #include <QLabel>
 #include <QListView>
 
@@ -178,6 +179,19 @@ TEST_F(MainWindowTest, ToBoxRefusesTypingButCanBeSelected) {
   EXPECT_EQ(form->Text2->text(), "37.78");
   form->Text2->selectAll();
   EXPECT_EQ(form->Text2->selectedText(), "37.78");
+}
+
+TEST_F(MainWindowTest, DropDownArrowOpensTheList) {
+  auto* combo = form->Combo1;
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = true;
+  const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxArrow, combo);
+  QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(combo->view()->window()));
+  EXPECT_EQ(combo->view()->model()->rowCount(), 4);
+  combo->hidePopup();
 }
 
 TEST_F(MainWindowTest, DecimalPlacesChoiceIsPendingUntilConvert) {
