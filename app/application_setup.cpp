@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "ui/accessible_image.h"
+#include "ui/accessible_picture_box.h"
 #include "ui/fonts.h"
 
 namespace app {
@@ -20,6 +21,7 @@ void configureApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("example.caldorine.Caldorine"));
   // The title buttons are pictures; screen readers get them as buttons.
   ui::installAccessibleImages();
+  ui::installAccessiblePictureBoxes();
 }
 
 }  // namespace app

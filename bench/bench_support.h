@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <vector>
 
 #include "app/application_setup.h"
 #include "app/frmtemperature.h"
@@ -41,7 +42,14 @@ inline int runBenchmarks(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   app::configureApplication();
-  benchmark::Initialize(&argc, argv);
+  // Repetitions of all benchmarks take turns in random order, so a machine
+  // that speeds up or slows down during the run skews each figure and its
+  // floor alike (a flag given on the command line still wins).
+  std::vector<char*> args(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -112,7 +112,8 @@ void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, Inpu
     picture.CurrentY = label.y;
     picture.Print(label.text);
   }
-  picture.setAccessibleDescription(describeReading(kind, exponent, unit, reading));
+  picture.setDescription(
+      [=] { return describeReading(kind, exponent, unit, reading); });
 }
 
 float drawnMercuryTop(const ui::PictureBox& picture, float undrawn) {

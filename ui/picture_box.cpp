@@ -1,10 +1,12 @@
 #include "ui/picture_box.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/mouse_codes.h"
 
@@ -15,19 +17,25 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
+void PictureBox::changed() {
+  if (repaintPending_) return;
+  repaintPending_ = true;
+  update();
+}
+
 void PictureBox::setScale(float left, float top, float width, float height) {
   textLayer_ = QPixmap();
   scaleLeft_ = left;
   scaleTop_ = top;
   scaleWidth_ = width;
   scaleHeight_ = height;
-  update();
+  changed();
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {
   textLayer_ = QPixmap();
   picture_ = picture;
-  update();
+  changed();
 }
 
 void PictureBox::Cls() {
@@ -35,18 +43,27 @@ void PictureBox::Cls() {
   CurrentX = scaleLeft_;
   CurrentY = scaleTop_;
   // What the drawing said to assistive technology went with it.
-  setAccessibleDescription({});
-  update();
+  setDescription({});
+  changed();
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& color) {
   displayList_.push_back({Operation::Kind::FilledBox, x1, y1, x2, y2, color, {}});
-  update();
+  changed();
 }
 
 void PictureBox::Print(const QString& text) {
   displayList_.push_back({Operation::Kind::Text, CurrentX, CurrentY, 0, 0, {}, text});
-  update();
+  changed();
+}
+
+void PictureBox::setDescription(std::function<QString()> describe) {
+  describe_ = std::move(describe);
+  // Assistive technology that listens asks for the new words itself.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 QPointF PictureBox::toUser(QPointF pixel) const {
@@ -90,6 +107,7 @@ QRectF PictureBox::boxRect(const QPainter& painter, const Operation& op) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+  repaintPending_ = false;
   QPainter painter(this);
   const auto end = displayList_.cend();
   const auto firstText = std::find_if(displayList_.cbegin(), end, isText);

@@ -43,8 +43,7 @@ class PictureBox : public QWidget {
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
 
-  // Erases all drawing and its accessible description; the background
-  // picture stays.
+  // Erases all drawing and its description; the background picture stays.
   void Cls();
   // A filled box between two corners, outline and interior in one colour.
   void Line(float x1, float y1, float x2, float y2, const QColor& color);
@@ -54,6 +53,11 @@ class PictureBox : public QWidget {
   void Print(const QString& text);
 
   const std::vector<Operation>& displayList() const { return displayList_; }
+
+  // What the drawing shows, in words, for assistive technology: worked out
+  // only when asked for, so drawing at every move of a drag stays cheap.
+  void setDescription(std::function<QString()> describe);
+  QString description() const { return describe_ ? describe_() : QString(); }
 
   QPointF toUser(QPointF pixel) const;
   QPointF toPixel(QPointF user) const;
@@ -76,6 +80,8 @@ class PictureBox : public QWidget {
 
  private:
   void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
+  // One repaint for all the drawing done before the next paint.
+  void changed();
 
   const QStaticText& laidOut(const QString& text);
   void paintBackdrop(QPainter& painter) const;
@@ -92,6 +98,8 @@ class PictureBox : public QWidget {
   QHash<QString, QStaticText> layouts_;
   std::vector<Operation> layerTexts_;
   QPixmap textLayer_;
+  std::function<QString()> describe_;
+  bool repaintPending_ = false;
 };
 
 }  // namespace ui

@@ -188,6 +188,37 @@ TEST_F(MercuryDragTest, IntegerScalesWriteLongTextsUncutAndTypingLimitsAgain) {
   EXPECT_TRUE(form->Text2->text().startsWith("5,555,"));
 }
 
+// Counts the paints the window system asks of a widget.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(MercuryDragTest, EveryDrawingReachesTheScreen) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  PaintCounter counter(form->PicTherm);
+  auto repaints = [&](auto draw) {
+    const int before = counter.paints;
+    draw();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 2000));
+  };
+  repaints([&] { enterAndConvert("50"); });
+  press(-0.5f);
+  for (float y : {-0.3f, -0.4f, -0.6f}) repaints([&] { move(y); });
+  release(-0.6f);
+  // Drawn while hidden: painted when the window comes back.
+  form->hide();
+  enterAndConvert("-40");
+  repaints([&] { form->show(); });
+}
+
 TEST_F(MercuryDragTest, RepaintsFromTheKeptLayerMatchAFreshPaint) {
   auto paint = [this] {
     QImage image(form->PicTherm->size(), QImage::Format_RGB32);
