@@ -15,37 +15,33 @@ struct TextCase {
   std::optional<float> value;  // nothing: refused, or too large
 };
 
-TEST(NumberReading, AcceptsOnlyWholeNumbersAndReadsTheNearestFloat) {
+TEST(NumberReading, AcceptsWholeNumbersAndReadsTheNearestFloat) {
+  // Exactly halfway between the two smallest floats: 106 digits decide it.
+  const std::string halfway =
+      "2.1019476964872256063855943749348741969203929128147736576356024258346866240287909022299"
+      "5728254318237304687";
+  // clang-format off
   const std::vector<TextCase> cases = {
-      {"100", 100.0f},
-      {"  -40  ", -40.0f},
-      {"- 5", -5.0f},
-      {"+ 5", 5.0f},
-      {"5 -", -5.0f},
-      {"12-", -12.0f},
-      {".5", 0.5f},
-      {"5.", 5.0f},
-      {"1.5E3", 1500.0f},
-      {"2e-3", 0.002f},
-      {"1,000", 1000.0f},
-      {"5,000,000,000.00", 5e9f},
-      {"-1,234,567.5", -1234567.5f},
-      {"007", 7.0f},
-      {"-0", 0.0f},
+      {"100", 100.0f},      {"  -40  ", -40.0f},  {"- 5", -5.0f},       {"+ 5", 5.0f},
+      {"5 -", -5.0f},       {"12-", -12.0f},      {".5", 0.5f},         {"5.", 5.0f},
+      {"1.5E3", 1500.0f},   {"2e-3", 0.002f},     {"1,000", 1000.0f},   {"007", 7.0f},
+      {"-0", 0.0f},         {"5,000,000,000.00", 5e9f},  {"-1,234,567.5", -1234567.5f},
+      {"16777217", 16777216.0f},  {"8e-46", 1.4e-45f},  {"1e-46", 0.0f},  {"3.4e38", 3.4e38f},
+      {"3.5e38", std::nullopt},   {"1e39", std::nullopt},   {"1e999999999999999999", std::nullopt},
+      {"1e-999999999999999999", 0.0f},  {"0e999999999999999999", 0.0f},
+      {"0." + std::string(1'000'000, '0') + "1", 0.0f},
+      {std::string(1'000'000, '9'), std::nullopt},
       // Rounded once from the decimal: through double this would tie to 1.
       {"1.000000059604644775390625000000000000867", 1.00000012f},
-      {"16777217", 16777216.0f},
-      {"8e-46", 1.4e-45f},
-      {"1e-46", 0.0f},
-      {"1e-999999999999999999", 0.0f},
-      {"0e999999999999999999", 0.0f},
-      {"3.4e38", 3.4e38f},
-      {"3.5e38", std::nullopt},
-      {"1e39", std::nullopt},
-      {"1e999999999999999999", std::nullopt},
+      // A nonzero digit far past the first hundred still rounds up from a tie.
+      {"1.000000059604644775390625" + std::string(500, '0') + "1", 1.00000012f},
+      {halfway + "5E-45", 2.8e-45f},
+      {halfway + "4E-45", 1.4e-45f},
+      {std::string(1000, '1') + "e-1000", 0.1111111111111111111f},
   };
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE("text '" + c.text + "'");
+    SCOPED_TRACE("text '" + c.text.substr(0, 60) + "'");
     EXPECT_TRUE(isNumeric(c.text));
     EXPECT_EQ(readNumber(c.text), c.value);
   }
@@ -63,38 +59,15 @@ TEST(NumberReading, RefusesEverythingElse) {
   }
 }
 
-TEST(NumberReading, LongTextsReadExactlyAndQuickly) {
-  EXPECT_EQ(readNumber(std::string(1'000'000, '9')), std::nullopt);
-  EXPECT_EQ(readNumber("0." + std::string(1'000'000, '0') + "1"), 0.0f);
-  EXPECT_EQ(readNumber(std::string(1000, '1') + "e-1000"), 0.1111111111111111111f);
-  // A nonzero digit far past the first hundred still rounds up from a tie.
-  EXPECT_EQ(readNumber("1.000000059604644775390625" + std::string(500, '0') + "1"), 1.00000012f);
-  // Exactly halfway between the two smallest floats: 106 digits decide it.
-  const std::string halfway =
-      "2.1019476964872256063855943749348741969203929128147736576356024258346866240287909022299"
-      "5728254318237304687";
-  EXPECT_EQ(readNumber(halfway + "5E-45"), 2.8e-45f);
-  EXPECT_EQ(readNumber(halfway + "4E-45"), 1.4e-45f);
-}
-
-TEST(NumberReading, LeadingNumberValueReadsLikeVal) {
+TEST(NumberReading, LeadingNumberValueReadsTheLongestNumberAtTheStart) {
+  // clang-format off
   const std::vector<TextCase> cases = {
-      {"12-", 12.0f},
-      {"-", 0.0f},
-      {"abc", 0.0f},
-      {"", 0.0f},
-      {"1 2 3", 123.0f},
-      {" - 4 . 5 e 1", -45.0f},
-      {"-.5e1x", -5.0f},
-      {"1,000", 1.0f},
-      {"1e", 1.0f},
-      {"1e+", 1.0f},
-      {"2.5.1", 2.5f},
-      {"+7", 7.0f},
-      {"1e-400", 0.0f},
-      {"1e400", std::nullopt},
-      {"1e999999999999999999", std::nullopt},
+      {"12-", 12.0f},     {"-", 0.0f},       {"abc", 0.0f},      {"", 0.0f},
+      {"1 2 3", 123.0f},  {"-.5e1x", -5.0f}, {"1,000", 1.0f},    {"1e", 1.0f},
+      {"1e+", 1.0f},      {"2.5.1", 2.5f},   {"+7", 7.0f},       {"1e-400", 0.0f},
+      {"1e400", std::nullopt},  {" - 4 . 5 e 1", -45.0f},  {"1e999999999999999999", std::nullopt},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE("text '" + c.text + "'");
     EXPECT_EQ(leadingNumberValue(c.text), c.value);

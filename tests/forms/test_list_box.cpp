@@ -16,24 +16,16 @@ TEST(ListBox, OnlyTheUsersPicksRunTheClickHandler) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
   int clicks = 0;
   list.onClick = [&] { ++clicks; };
-
-  struct Case {
-    const char* name;
-    std::function<void()> action;
-    int clicks;
-    QString text;
-    int currentRow;
+  const auto fill = [&] {
+    for (auto text : {"One", "Two", "two", "Three"}) list.AddItem(text);
   };
   const auto clickRow = [&](int row) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(list.item(row)).center());
   };
-  const Case cases[] = {
-      {"items added",
-       [&] {
-         for (const char* t : {"One", "Two", "two", "Three"}) list.AddItem(t);
-       },
-       0, "", -1},
+  // What is done, then the clicks counted so far, the selected text and the current row.
+  const std::tuple<const char*, std::function<void()>, int, QString, int> cases[] = {
+      {"items added", fill, 0, "", -1},
       {"matching text", [&] { list.setText("Two"); }, 0, "Two", 1},
       {"text matches case too", [&] { list.setText("two"); }, 0, "two", 2},
       {"blank matches nothing", [&] { list.setText(" "); }, 0, "", -1},
@@ -44,13 +36,13 @@ TEST(ListBox, OnlyTheUsersPicksRunTheClickHandler) {
       {"click after clearing the selection", [&] { clickRow(1); }, 4, "Two", 1},
       {"cleared", [&] { list.Clear(); }, 4, "", -1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.action();
-    EXPECT_EQ(clicks, c.clicks);
-    EXPECT_EQ(list.text(), c.text);
-    EXPECT_EQ(list.currentRow(), c.currentRow);
-    EXPECT_EQ(list.selectedItems().size(), c.text.isEmpty() ? 0 : 1);
+  for (const auto& [name, action, clicksSoFar, text, currentRow] : cases) {
+    SCOPED_TRACE(name);
+    action();
+    EXPECT_EQ(clicks, clicksSoFar);
+    EXPECT_EQ(list.text(), text);
+    EXPECT_EQ(list.currentRow(), currentRow);
+    EXPECT_EQ(list.selectedItems().size(), text.isEmpty() ? 0 : 1);
   }
   EXPECT_EQ(list.ListCount(), 0);
 }

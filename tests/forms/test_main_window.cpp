@@ -1,289 +1,199 @@
 // The main window as a person meets it: where everything is, what it says,
-// how the focus moves, what the 'From' box lets through.
+// how the focus moves, what the 'From' box lets through, the drop-down and
+// the direction options.
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QSet>
 #include <QStyleOptionComboBox>
-#include <QLabel>
-#include <QListView>
+#include <functional>
 
-#include "chrome/module1.h"
 #include "harness.h"
-#include "ui/buttons.h"
-#include "ui/combo_box.h"
+#include "ui/image.h"
 
 using harness::MainWindowTest;
 
 namespace {
 
-const QColor kPanelOrange(255, 192, 128);
-
-QRect inTwips(int left, int top, int width, int height) {
+QRect tw(int left, int top, int width, int height) {
   return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
                qRound(height / 15.0));
 }
 
 }  // namespace
 
-TEST_F(MainWindowTest, WindowIsBorderlessAtItsPlaceAndSize) {
-  EXPECT_EQ(form->windowTitle(), "Caldorine");
-  EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(form->size(), QSize(210, 330));
-  EXPECT_EQ(form->pos(), QPoint(67, 133));
-  EXPECT_FALSE(form->backgroundPicture().isNull());
-  EXPECT_EQ(form->backgroundPicture().size(), QSize(209, 328));
-  EXPECT_EQ(form->PicTherm->picture().size(), QSize(96, 273));
-}
+TEST_F(MainWindowTest, LayoutCaptionsTooltipsFontsColoursAndTabOrder) {
+  auto* f = form;
+  EXPECT_EQ(f->windowTitle(), "Caldorine");
+  EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(f->geometry(), QRect(67, 133, 210, 330));
+  EXPECT_EQ(f->backgroundPicture().size(), QSize(209, 328));
+  EXPECT_EQ(f->PicTherm->picture().size(), QSize(96, 273));
+  EXPECT_DOUBLE_EQ(f->font().pointSizeF(), 8.25);
+  EXPECT_DOUBLE_EQ(f->PicTherm->font().pointSizeF(), 6.0);
+  // Rounded corners, and the title tab standing free above the panel.
+  for (const auto& [x, y, kept] : {std::tuple{0, 0, false}, std::tuple{63, 10, false},
+                                   std::tuple{100, 10, true}, std::tuple{8, 200, true}})
+    EXPECT_EQ(f->mask().contains(QPoint(x, y)), kept) << x << ", " << y;
 
-TEST_F(MainWindowTest, EveryControlSitsWhereDesigned) {
-  struct Placement {
+  const QColor orange(255, 192, 128), white(Qt::white), none;
+  struct Control {
     QWidget* control;
-    QWidget* container;
-    QRect twips;
-    bool visible;
+    QRect twips;  // in its frame, if it has one
+    bool tabStop;
+    QString caption, tooltip;
+    QColor back;
   };
-  const Placement placements[] = {
-      {form->PicTherm, form, inTwips(1585, 620, 1455, 4095), true},
-      {form->Frame1, form, inTwips(240, 720, 1215, 735), true},
-      {form->Option1, form->Frame1, inTwips(120, 130, 855, 255), true},
-      {form->Option2, form->Frame1, inTwips(120, 450, 855, 210), true},
-      {form->Combo1, form, inTwips(360, 1630, 495, 315), true},
-      {form->Label1, form, inTwips(885, 1590, 615, 375), true},
-      {form->Frame2, form, inTwips(240, 2040, 1215, 1565), true},
-      {form->Text1, form->Frame2, inTwips(120, 240, 975, 285), true},
-      {form->Command1, form->Frame2, inTwips(120, 600, 975, 375), true},
-      {form->Text2, form->Frame2, inTwips(120, 1080, 975, 285), true},
-      {form->Command2, form, inTwips(480, 3840, 615, 300), true},
-      {form->CelCmnd, form, inTwips(240, 4560, 615, 255), false},
-      {form->FarCmnd, form, inTwips(960, 4560, 615, 255), false},
-      {form->leftpicindicator, form, inTwips(1965, 420, 495, 255), true},
-      {form->rightpicindicator, form, inTwips(2485, 420, 495, 255), true},
+  // In the order Tab visits them; the direction options are one stop.
+  const Control controls[] = {
+      {f->PicTherm, tw(1585, 620, 1455, 4095), true, "", "", orange},
+      {f->Frame1, tw(240, 720, 1215, 735), false, "", "", orange},
+      {f->Option1, tw(120, 130, 855, 255), true, "°F to °C", "Farenheit to Celcius", orange},
+      {f->Option2, tw(120, 450, 855, 210), false, "°C to °F", "Celcius to Farenheit", orange},
+      {f->Combo1, tw(360, 1630, 495, 315), true, "2", "Choose DP, then press 'Convert'", white},
+      {f->Label1, tw(885, 1590, 615, 375), false, "Decimal Places", "", orange},
+      {f->Frame2, tw(240, 2040, 1215, 1565), false, "", "", orange},
+      {f->Text1, tw(120, 240, 975, 285), true, "0", "'From' temperature value", white},
+      {f->Command1, tw(120, 600, 975, 375), true, "Convert", "Convert value", orange},
+      {f->Text2, tw(120, 1080, 975, 285), true, " ", "'To' temperature value", white},
+      {f->Command2, tw(480, 3840, 615, 300), true, "List", "Preset temperatures", orange},
+      {f->leftpicindicator, tw(1965, 420, 495, 255), false, "", "", orange},
+      {f->rightpicindicator, tw(2485, 420, 495, 255), false, "", "", orange},
+      {f->QuesB, tw(1110, 105, 285, 255), false, "", "About/Help", none},
+      {f->Min, tw(1465, 105, 285, 255), false, "", "Minimize", none},
+      {f->CloseB, tw(1820, 105, 285, 255), false, "", "Close", none},
   };
-  for (const Placement& p : placements) {
-    SCOPED_TRACE(p.control->metaObject()->className());
-    EXPECT_EQ(p.control->parentWidget(), p.container);
-    EXPECT_EQ(p.control->geometry(), p.twips);
-    EXPECT_EQ(p.control->isVisible(), p.visible);
+  const QSet<QWidget*> bold{f->Command1, f->leftpicindicator, f->rightpicindicator};
+  std::vector<QWidget*> tabStops;
+  for (const Control& c : controls) {
+    QWidget* w = c.control;
+    SCOPED_TRACE(testing::Message()
+                 << w->metaObject()->className() << " at " << w->x() << "," << w->y());
+    EXPECT_EQ(w->geometry(), c.twips);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->font().bold(), bold.contains(w));
+    EXPECT_EQ(w == f->Combo1 ? f->Combo1->text() : w->property("text").toString(), c.caption);
+    EXPECT_EQ(w->toolTip(), c.tooltip);
+    if (c.back.isValid()) {
+      EXPECT_EQ(w->palette().color(w->backgroundRole()).name(), c.back.name());
+    }
+    if (c.tabStop) tabStops.push_back(w);
   }
-  // The thermometer lies in front of the unit captions.
-  const auto children = form->children();
-  EXPECT_GT(children.indexOf(form->PicTherm), children.indexOf(form->leftpicindicator));
-  EXPECT_GT(children.indexOf(form->PicTherm), children.indexOf(form->rightpicindicator));
-}
+  EXPECT_TRUE(f->Text2->isReadOnly());
+  // The hidden conversion buttons, and the stores of the pressed title pictures.
+  for (QWidget* w : std::initializer_list<QWidget*>{f->CelCmnd, f->FarCmnd, f->QuesHolder,
+                                                    f->MinHolder, f->CloseHolder, f->TempHolder})
+    EXPECT_FALSE(w->isVisible());
+  for (const auto& [frame, inside] :
+       {std::pair{f->Frame1, QWidgetList{f->Option1, f->Option2}},
+        std::pair{f->Frame2, QWidgetList{f->Text1, f->Command1, f->Text2}}})
+    EXPECT_EQ(frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly), inside);
+  // The thermometer lies in front of the unit captions, hiding their lowest edge.
+  const auto z = [f](QWidget* w) { return f->children().indexOf(w); };
+  EXPECT_GT(z(f->PicTherm), std::max(z(f->leftpicindicator), z(f->rightpicindicator)));
 
-TEST_F(MainWindowTest, CaptionsTooltipsFontsAndColours) {
-  EXPECT_EQ(form->Option1->text(), QString::fromUtf8("\u00b0F to \u00b0C"));
-  EXPECT_EQ(form->Option2->text(), QString::fromUtf8("\u00b0C to \u00b0F"));
-  EXPECT_EQ(form->Command1->text(), "Convert");
-  EXPECT_EQ(form->Command2->text(), "List");
-  EXPECT_EQ(form->Label1->text(), "Decimal Places");
-  EXPECT_EQ(form->Text1->text(), "0");
-  EXPECT_EQ(form->Text2->text(), " ");
-  EXPECT_EQ(form->leftpicindicator->text(), "");
-  EXPECT_EQ(form->rightpicindicator->text(), "");
-
-  EXPECT_EQ(form->Option1->toolTip(), "Farenheit to Celcius");
-  EXPECT_EQ(form->Option2->toolTip(), "Celcius to Farenheit");
-  EXPECT_EQ(form->Combo1->toolTip(), "Choose DP, then press 'Convert'");
-  EXPECT_EQ(form->Text1->toolTip(), "'From' temperature value");
-  EXPECT_EQ(form->Command1->toolTip(), "Convert value");
-  EXPECT_EQ(form->Text2->toolTip(), "'To' temperature value");
-  EXPECT_EQ(form->Command2->toolTip(), "Preset temperatures");
-
-  EXPECT_TRUE(form->Command1->font().bold());
-  EXPECT_FALSE(form->Command2->font().bold());
-  EXPECT_TRUE(form->leftpicindicator->font().bold());
-  EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 8.25);
-  EXPECT_DOUBLE_EQ(form->PicTherm->font().pointSizeF(), 6.0);
-  EXPECT_EQ(form->PicTherm->font().weight(), QFont::Normal);
-
-  for (QWidget* w : std::initializer_list<QWidget*>{form->PicTherm, form->Frame1, form->Option1,
-                                                    form->Frame2, form->Label1, form->Command1,
-                                                    form->leftpicindicator}) {
-    EXPECT_EQ(w->palette().color(w->backgroundRole()), kPanelOrange)
-        << w->metaObject()->className();
-  }
-  EXPECT_EQ(form->Combo1->backColor(), QColor(Qt::white));
-  EXPECT_EQ(form->Combo1->count(), 4);
-  EXPECT_EQ(form->Combo1->text(), "2");
-  EXPECT_TRUE(form->Text2->isReadOnly());
-}
-
-TEST_F(MainWindowTest, TabVisitsTheFocusableControlsInDesignedOrder) {
-  form->PicTherm->setFocus();
-  std::vector<QWidget*> visited{QApplication::focusWidget()};
-  for (int i = 0; i < 7; ++i) {
+  tabStops.push_back(f->PicTherm);  // and round again
+  f->PicTherm->setFocus();
+  for (size_t stop = 1; stop < tabStops.size(); ++stop) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.push_back(QApplication::focusWidget());
-  }
-  // The direction options are one stop: Tab lands on the chosen one.
-  const std::vector<QWidget*> expected{form->PicTherm,  form->Option1, form->Combo1,
-                                       form->Text1,     form->Command1, form->Text2,
-                                       form->Command2,  form->PicTherm};
-  ASSERT_EQ(visited.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    QWidget* got = visited[i];
+    QWidget* got = QApplication::focusWidget();
     // The drop-down's focus may sit on its edit part.
-    if (got && got->parentWidget() == form->Combo1) got = form->Combo1;
-    EXPECT_EQ(got, expected[i]) << "stop " << i << ": "
-                                << (got ? got->metaObject()->className() : "none");
+    if (got && got->parentWidget() == f->Combo1) got = f->Combo1;
+    EXPECT_EQ(got, tabStops[stop]) << "stop " << stop;
   }
 }
 
 TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
   QApplication::clipboard()->setText("999");
-  struct Case {
-    const char* name;
-    std::function<void(QWidget*)> keys;
-    QString expected;
-  };
-  const Case cases[] = {
-      {"digits replace the selection", [](QWidget* w) { QTest::keyClicks(w, "12"); }, "12"},
-      {"minus point blank", [](QWidget* w) { QTest::keyClicks(w, "-1. 5"); }, "-1. 5"},
-      {"letters", [](QWidget* w) { QTest::keyClicks(w, "abcE"); }, "0"},
-      {"plus and comma", [](QWidget* w) { QTest::keyClicks(w, "+,"); }, "0"},
-      {"enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, "0"},
-      {"paste shortcut", [](QWidget* w) { QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier); },
-       "0"},
-      {"tenth character", [](QWidget* w) { QTest::keyClicks(w, "1234567890"); }, "123456789"},
-      {"backspace", [](QWidget* w) {
-         QTest::keyClicks(w, "123");
-         QTest::keyClick(w, Qt::Key_Backspace);
-       },
-       "12"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    form->Text1->setText("0");
+  const QString longText = "999,999,999.9999";
+  // What is selected, what is typed, the keys pressed after, and what is left.
+  const std::tuple<const char*, QString, const char*, std::vector<QKeyCombination>, QString>
+      cases[] = {
+          {"digits replace the selection", "0", "12", {}, "12"},
+          {"minus, point and blank", "0", "-1. 5", {}, "-1. 5"},
+          {"letters, plus and comma", "0", "abcE+,", {}, "0"},
+          {"Enter", "0", "", {Qt::Key_Return}, "0"},
+          {"paste shortcut", "0", "", {Qt::CTRL | Qt::Key_V}, "0"},
+          {"tenth character", "0", "1234567890", {}, "123456789"},
+          {"backspace", "0", "123", {Qt::Key_Backspace}, "12"},
+          // The limit never cuts what the program wrote; it refuses growing it.
+          {"typing onto a long result", longText, "", {Qt::Key_End, Qt::Key_1}, longText},
+          {"deleting from it", longText, "", {Qt::Key_End, Qt::Key_Backspace}, "999,999,999.999"},
+      };
+  for (const auto& [name, start, typed, keys, expected] : cases) {
+    SCOPED_TRACE(name);
+    form->Text1->setText(start);
     form->Text1->selectAll();
-    c.keys(form->Text1);
-    EXPECT_EQ(form->Text1->text(), c.expected);
+    QTest::keyClicks(form->Text1, typed);
+    for (const QKeyCombination key : keys)
+      QTest::keyClick(form->Text1, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(form->Text1->text(), expected);
   }
-  EXPECT_EQ(form->Text1->maxLength(), 9);
 }
 
-TEST_F(MainWindowTest, LengthLimitNeverCutsWhatTheProgramWrites) {
-  QTest::keyClicks(form->Text1, "1");
-  form->Text1->setText("999,999,999.9999");
-  EXPECT_EQ(form->Text1->text(), "999,999,999.9999");
-  // Typing more is refused, deleting is not.
-  form->Text1->end(false);
-  QTest::keyClicks(form->Text1, "1");
-  EXPECT_EQ(form->Text1->text(), "999,999,999.9999");
-  QTest::keyClick(form->Text1, Qt::Key_Backspace);
-  EXPECT_EQ(form->Text1->text(), "999,999,999.999");
-}
-
-TEST_F(MainWindowTest, ToBoxRefusesTypingButCanBeSelected) {
-  form->Text2->setText("37.78");
-  QTest::keyClicks(form->Text2, "5");
-  EXPECT_EQ(form->Text2->text(), "37.78");
-  form->Text2->selectAll();
-  EXPECT_EQ(form->Text2->selectedText(), "37.78");
-}
-
-TEST_F(MainWindowTest, DropDownArrowOpensTheList) {
-  auto* combo = form->Combo1;
+TEST_F(MainWindowTest, DropDownPicksWaitForConvertAndTypingIsNoPick) {
+  // The arrow opens the list of place counts.
   QStyleOptionComboBox option;
-  option.initFrom(combo);
+  option.initFrom(form->Combo1);
   option.editable = true;
-  const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxArrow, combo);
-  QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(combo->view()->window()));
-  EXPECT_EQ(combo->view()->model()->rowCount(), 4);
-  combo->hidePopup();
+  const QRect arrow = form->Combo1->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                            QStyle::SC_ComboBoxArrow, form->Combo1);
+  QTest::mouseClick(form->Combo1, Qt::LeftButton, {}, arrow.center());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Combo1->view()->window()));
+  EXPECT_EQ(form->Combo1->view()->model()->rowCount(), 4);
+  form->Combo1->hidePopup();
+
+  const auto typeIn = [this](const char* text) {
+    form->Combo1->lineEdit()->setFocus();
+    form->Combo1->lineEdit()->setText(text);
+    QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Tab);
+  };
+  // How the places change, whether that is a pick, and 'To' for 0 °F after Convert.
+  const std::tuple<const char*, std::function<void()>, bool, QString> cases[] = {
+      {"last entry clicked in the list", [this] { pickDecimalPlaces(3); }, true, "-17.7778"},
+      {"next entry stepped to with Down", [this] { QTest::keyClick(form->Combo1, Qt::Key_Down); },
+       true, "-17.778"},
+      {"entry typed, then Enter and Tab", [&] { typeIn("1"); }, false, "-17.8"},
+      {"count typed that is no entry", [&] { typeIn("7"); }, false, "-17.78"},
+  };
+  for (const auto& [name, change, pick, converted] : cases) {
+    SCOPED_TRACE(name);
+    TearDown();
+    SetUp();
+    change();
+    // A pick turns the drop-down red and hands the focus to Convert.
+    EXPECT_EQ(form->Combo1->backColor().name(), pick ? "#ff0000" : "#ffffff");
+    EXPECT_EQ(QApplication::focusWidget() == form->Command1, pick);
+    EXPECT_EQ(form->decimalPlaces, 2);
+    convert();
+    EXPECT_EQ(form->Text2->text(), converted);
+    EXPECT_EQ(form->Combo1->backColor().name(), "#ffffff");
+  }
 }
 
-TEST_F(MainWindowTest, DecimalPlacesChoiceIsPendingUntilConvert) {
-  auto* combo = form->Combo1;
-  pickDecimalPlaces(3);
-  EXPECT_EQ(combo->text(), "4");
-  EXPECT_EQ(combo->backColor(), QColor(Qt::red));
-  EXPECT_EQ(form->decimalPlaces, 2);
-  EXPECT_EQ(QApplication::focusWidget(), form->Command1);
-
-  // A conversion not started by Convert keeps the old places.
-  form->FarCmnd->Press();
-  EXPECT_EQ(form->Text2->text(), "-17.78");
-  EXPECT_EQ(combo->backColor(), QColor(Qt::red));
-
-  QTest::mouseClick(form->Command1, Qt::LeftButton);
-  EXPECT_EQ(combo->backColor(), QColor(Qt::white));
-  EXPECT_EQ(form->decimalPlaces, 4);
-  EXPECT_EQ(form->Text2->text(), "-17.7778");
-
-  // A typed place count is not one of the entries: ignored.
-  combo->lineEdit()->setText("7");
-  QTest::mouseClick(form->Command1, Qt::LeftButton);
-  EXPECT_EQ(form->decimalPlaces, 4);
-  combo->lineEdit()->clear();
-  QTest::mouseClick(form->Command1, Qt::LeftButton);
-  EXPECT_EQ(form->decimalPlaces, 4);
-  EXPECT_EQ(combo->backColor(), QColor(Qt::white));
-}
-
-TEST_F(MainWindowTest, DirectionOptionsChooseTheNextConversionOnly) {
-  EXPECT_EQ(Module1::conversionDirection, 1);
+TEST_F(MainWindowTest, ConvertUsesTheChosenDirectionAndLeavesFromSelectedForOvertyping) {
   EXPECT_TRUE(form->Option1->isChecked());
-  QTest::mouseClick(form->Option2, Qt::LeftButton);
-  EXPECT_EQ(Module1::conversionDirection, 2);
-  EXPECT_TRUE(form->PicTherm->displayList().empty());
-  EXPECT_EQ(form->leftpicindicator->text(), "");
-  EXPECT_EQ(form->Text2->text(), " ");
-
-  enterAndConvert("100");
-  EXPECT_EQ(form->Text2->text(), "212.00");
-  QTest::mouseClick(form->Option1, Qt::LeftButton);
-  EXPECT_EQ(Module1::conversionDirection, 1);
-  convert();
-  EXPECT_EQ(form->Text2->text(), "37.78");
-}
-
-TEST_F(MainWindowTest, ConvertSelectsTheWholeFromText) {
-  QTest::keyClicks(form->Text1, "451");
-  QTest::mouseClick(form->Command1, Qt::LeftButton);
-  EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-  EXPECT_EQ(form->Text1->selectedText(), "451");
-}
-
-TEST_F(MainWindowTest, FocusMovedByTheProgramIntoAnInactiveWindowStillSelects) {
+  type("100");
+  const std::pair<QWidget*, QString> steps[] = {{form->Option2, "212.00"},
+                                                {form->Option1, "37.78"}};
+  for (const auto& [option, converted] : steps) {
+    const QString before = form->Text2->text();
+    const size_t drawn = form->PicTherm->displayList().size();
+    QTest::mouseClick(option, Qt::LeftButton);
+    EXPECT_EQ(form->Text2->text(), before) << "choosing converts nothing";
+    EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
+    convert();
+    EXPECT_EQ(form->Text2->text(), converted);
+    EXPECT_EQ(QApplication::focusWidget(), form->Text1);
+    EXPECT_EQ(form->Text1->selectedText(), "100");
+  }
+  // Also while another window is active and Qt holds the focus change back.
   QWidget other;
   other.show();
-  other.activateWindow();
   QApplication::setActiveWindow(&other);
   ASSERT_FALSE(form->isActiveWindow());
-  form->Text1->setText("72");
   form->Text1->deselect();
-  form->Text1->SetFocus();
-  EXPECT_EQ(form->Text1->selectedText(), "72");
-}
-
-TEST_F(MainWindowTest, OnlyLastUnloadedWindowEndsTheProgram) {
-  int ended = 0;
-  ui::Form::setLastUnloadedHandler([&] { ++ended; });
-  // The main window and the preset browser it loads hidden.
-  EXPECT_EQ(ui::Form::loadedCount(), 2);
-  ui::Unload<frmtemperature>();
-  EXPECT_EQ(ended, 1);
-  EXPECT_FALSE(ui::IsLoaded<frmtemperature>());
-  EXPECT_EQ(ui::Form::loadedCount(), 0);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  // The next reference makes a fresh window with start-up values.
-  form = &ui::Instance<frmtemperature>();
-  EXPECT_EQ(form->Text1->text(), "0");
-  ui::Form::setLastUnloadedHandler({});
-}
-
-TEST_F(MainWindowTest, LeavingTheDropDownIsNotAPick) {
-  auto* edit = form->Combo1->lineEdit();
-  edit->setFocus();
-  edit->setText("3");
-  QTest::keyClick(edit, Qt::Key_Return);
-  QTest::keyClick(edit, Qt::Key_Tab);
-  EXPECT_EQ(form->Combo1->backColor(), QColor(Qt::white));
-  EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-  // Stepping through the entries with the arrow keys is a pick.
-  QTest::keyClick(form->Combo1, Qt::Key_Down);
-  EXPECT_EQ(form->Combo1->backColor(), QColor(Qt::red));
-  EXPECT_EQ(QApplication::focusWidget(), form->Command1);
+  form->Command1->click();
+  EXPECT_EQ(form->Text1->selectedText(), "100");
 }
