@@ -23,14 +23,14 @@ constexpr CustomResource kCustomResources[] = {
     {102, ":/art/background.gif"},
 };
 
-}  // namespace
-
 QString customResourcePath(int16_t number) {
   for (const CustomResource& resource : kCustomResources) {
     if (resource.number == number) return QString::fromLatin1(resource.path);
   }
   return {};
 }
+
+}  // namespace
 
 QPixmap LoadResourcePicture(int16_t number, const QString& type) {
   if (type != QLatin1String("Custom")) return {};

@@ -112,8 +112,7 @@ void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, Inpu
     picture.CurrentY = label.y;
     picture.Print(label.text);
   }
-  picture.setDescription(
-      [=] { return describeReading(kind, exponent, unit, reading); });
+  picture.setDescription([=] { return describeReading(kind, exponent, unit, reading); });
 }
 
 float drawnMercuryTop(const ui::PictureBox& picture, float undrawn) {

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QGuiApplication>
+#include <QImageReader>
 
 namespace ui {
 
