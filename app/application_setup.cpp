@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "ui/accessible_image.h"
-#include "ui/accessible_picture_box.h"
+#include "ui/accessible_controls.h"
 #include "ui/fonts.h"
 
 namespace app {
@@ -19,9 +18,9 @@ void configureApplication() {
   QApplication::setQuitOnLastWindowClosed(false);
   // The desktop matches the windows with the installed menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("example.caldorine.Caldorine"));
-  // The title buttons are pictures; screen readers get them as buttons.
-  ui::installAccessibleImages();
-  ui::installAccessiblePictureBoxes();
+  // The title buttons are pictures; screen readers get them as buttons, and
+  // the thermometer's reading as its description.
+  ui::installAccessibleControls();
 }
 
 }  // namespace app

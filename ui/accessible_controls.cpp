@@ -1,8 +1,9 @@
-#include "ui/accessible_image.h"
+#include "ui/accessible_controls.h"
 
 #include <QAccessibleWidget>
 
 #include "ui/image.h"
+#include "ui/picture_box.h"
 
 namespace ui {
 namespace {
@@ -41,14 +42,27 @@ class AccessibleImage : public QAccessibleWidget {
   bool acts() const { return static_cast<bool>(image()->onMouseUp); }
 };
 
-QAccessibleInterface* accessibleImage(const QString& className, QObject* object) {
-  if (className == QLatin1String("ui::Image") && object && object->isWidgetType())
+class AccessiblePictureBox : public QAccessibleWidget {
+ public:
+  explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Description) return static_cast<PictureBox*>(widget())->description();
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  if (className == QLatin1String("ui::Image"))
     return new AccessibleImage(static_cast<Image*>(object));
+  if (className == QLatin1String("ui::PictureBox"))
+    return new AccessiblePictureBox(static_cast<PictureBox*>(object));
   return nullptr;
 }
 
 }  // namespace
 
-void installAccessibleImages() { QAccessible::installFactory(accessibleImage); }
+void installAccessibleControls() { QAccessible::installFactory(accessibleControl); }
 
 }  // namespace ui
