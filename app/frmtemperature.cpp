@@ -5,6 +5,7 @@
 
 #include "about/Form2.h"
 #include "chrome/module1.h"
+#include "chrome/window_mask.h"
 #include "presets/Form1.h"
 #include "thermometer/number_reading.h"
 #include "ui/buttons.h"
@@ -42,7 +43,7 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
 void frmtemperature::Form_Load() {
   QRegion outline;
   BuildWindowRegion(1.0f, 1.0f, 0, 0, outline);
-  setMask(outline);
+  chrome::applyOutline(this, outline);
   Module1::resetState();
   // The browser is loaded unseen now, so the main window can always reach it.
   ui::Instance<Form1>();
@@ -84,6 +85,8 @@ void frmtemperature::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Smooth where a "@2x" picture meets a screen of 150 %; 1:1 otherwise.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // A translucent window shows every pixel it paints, outline or not.
+  if (testAttribute(Qt::WA_TranslucentBackground)) painter.setClipRegion(mask());
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!backgroundPicture_.isNull()) painter.drawPixmap(0, 0, backgroundPicture_);
 }

@@ -1,8 +1,12 @@
 #include "chrome/window_drag.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
+
+#include "chrome/x11_window_move.h"
 
 namespace chrome {
 
@@ -19,36 +23,73 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
       return move(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease:
       return release(static_cast<QMouseEvent*>(event));
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+      // The release may go elsewhere now; never keep following without it.
+      stage_ = Stage::Idle;
+      return false;
     default:
       return false;
   }
 }
 
 bool WindowDrag::press(QMouseEvent* event) {
+  // A second button during a drag belongs to the drag.
+  if (stage_ != Stage::Idle) return true;
   // Labels and frames pass their presses on to the window; only a press on
   // no control at all is a press on the surface.
-  if (followingPointer_ || window_->childAt(event->position().toPoint()) != nullptr) return false;
-  QWindow* handle = window_->windowHandle();
-  if (handle && handle->startSystemMove()) return true;
-  // No window manager to do it (a bare X server, for one): follow the
-  // pointer by hand.
-  followingPointer_ = true;
+  if (window_->childAt(event->position().toPoint()) != nullptr) return false;
+  stage_ = Stage::Pressed;
+  button_ = event->button();
   pressedAt_ = event->globalPosition();
   windowAt_ = window_->pos();
   return true;
 }
 
 bool WindowDrag::move(QMouseEvent* event) {
-  if (!followingPointer_) return false;
-  window_->move(windowAt_ + (event->globalPosition() - pressedAt_).toPoint());
+  if (stage_ == Stage::Idle) return false;
+  // Its release went to someone else: the drag is over.
+  if (!(event->buttons() & button_)) {
+    stage_ = Stage::Idle;
+    return false;
+  }
+  const QPoint travel = (event->globalPosition() - pressedAt_).toPoint();
+  if (stage_ == Stage::Pressed) {
+    if (travel.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
+      startMove(travel);
+    return true;
+  }
+  window_->move(windowAt_ + travel);
   return true;
 }
 
 bool WindowDrag::release(QMouseEvent* event) {
-  if (!followingPointer_) return false;
-  move(event);
-  if (event->buttons() == Qt::NoButton) followingPointer_ = false;
+  if (stage_ == Stage::Idle) return false;
+  if (event->button() != button_) return true;
+  if (stage_ == Stage::FollowingPointer)
+    window_->move(windowAt_ + (event->globalPosition() - pressedAt_).toPoint());
+  stage_ = Stage::Idle;
   return true;
+}
+
+void WindowDrag::startMove(QPoint travel) {
+  QWindow* handle = window_->windowHandle();
+  stage_ = Stage::Idle;
+  const QString platform = QGuiApplication::platformName();
+  // Only a Wayland compositor places a window there; its move takes the
+  // pointer from the press on and ends when the buttons are released.
+  if (platform.startsWith(QLatin1String("wayland"))) {
+    if (handle) handle->startSystemMove();
+    return;
+  }
+  // An X11 window manager's move ends only on a left release, so other
+  // buttons move the window by hand; so does every button with no manager.
+  if (button_ == Qt::LeftButton && handle &&
+      (platform == QLatin1String("xcb") ? startWindowManagerMove(handle, travel)
+                                        : handle->startSystemMove()))
+    return;
+  stage_ = Stage::FollowingPointer;
+  window_->move(windowAt_ + travel);
 }
 
 }  // namespace chrome

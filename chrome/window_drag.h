@@ -1,6 +1,7 @@
 // Moving a borderless window by dragging its free surface (not a control)
-// with any mouse button: the window system's own move where it offers one,
-// otherwise the window follows the pointer until the button is released.
+// with any mouse button. A press and release without moving never moves it:
+// the move starts once the pointer has gone the platform's drag distance with
+// the button still held, and ends when that button is released.
 #pragma once
 
 #include <QObject>
@@ -22,12 +23,16 @@ class WindowDrag : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  enum class Stage { Idle, Pressed, FollowingPointer };
+
   bool press(QMouseEvent* event);
   bool move(QMouseEvent* event);
   bool release(QMouseEvent* event);
+  void startMove(QPoint travel);
 
   QWidget* window_;
-  bool followingPointer_ = false;
+  Stage stage_ = Stage::Idle;
+  Qt::MouseButton button_ = Qt::NoButton;
   QPointF pressedAt_;
   QPoint windowAt_;
 };

@@ -30,8 +30,21 @@ start_xserver() {
   skip "no X server could be started"
 }
 
+# Openbox on that server, as a desktop has it; the test ends it with the server.
+start_window_manager() {
+  command -v openbox >/dev/null || skip "openbox is not installed (scripts/install-deps installs it)"
+  openbox --sm-disable >/dev/null 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  skip "openbox did not start"
+}
+
 stop_xserver() {
   [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   true
@@ -61,4 +74,40 @@ expect_clean_exit() {
   status=$?
   APP_PID=
   [ "$status" -eq 0 ] || fail "$what: exit status $status"
+}
+
+# The top left corner of window $win on the screen, as "x y ".
+position() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}'; }
+
+# Presses a button at window pixel x,y, moves by dx,dy in steps, releases.
+drag() {
+  local x=$1 y=$2 dx=$3 dy=$4 button=${5:-1} left top
+  read -r left top <<<"$(position)"
+  xdotool mousemove $((left + x)) $((top + y)) mousedown "$button"
+  sleep 0.1
+  xdotool mousemove $((left + x + dx / 2)) $((top + y + dy / 2))
+  sleep 0.1
+  xdotool mousemove $((left + x + dx)) $((top + y + dy)) mouseup "$button"
+  sleep 0.3
+}
+
+# Moves the pointer about with no button held: a window left following the
+# pointer moves with it.
+wander() {
+  xdotool mousemove 600 600
+  sleep 0.1
+  xdotool mousemove 300 650
+  sleep 0.3
+}
+
+# Waits up to 5 s for the window to be within 2 px of "x y", or fails.
+expect_position() {
+  local want=$1 what=$2 got
+  for _ in $(seq 50); do
+    got=$(position)
+    awk -v a="$got" -v b="$want" 'BEGIN { split(a, g); split(b, w)
+      exit !((g[1] - w[1])^2 <= 4 && (g[2] - w[2])^2 <= 4) }' && return 0
+    sleep 0.1
+  done
+  fail "$what: window at $got, expected $want"
 }

@@ -22,28 +22,6 @@ cleanup() {
 trap cleanup EXIT
 
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info:; }
-position() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}'; }
-# Presses a button at window pixel x,y, moves by dx,dy in steps, releases.
-drag() {
-  local x=$1 y=$2 dx=$3 dy=$4 button=${5:-1} left top
-  read -r left top <<<"$(position)"
-  xdotool mousemove $((left + x)) $((top + y)) mousedown "$button"
-  sleep 0.1
-  xdotool mousemove $((left + x + dx / 2)) $((top + y + dy / 2))
-  sleep 0.1
-  xdotool mousemove $((left + x + dx)) $((top + y + dy)) mouseup "$button"
-  sleep 0.3
-}
-expect_position() {
-  local want=$1 what=$2 got
-  for _ in $(seq 50); do
-    got=$(position)
-    [ "$got" = "$want" ] && return 0
-    sleep 0.1
-  done
-  fail "$what: window at $got, expected $want"
-}
-
 import -window root "$work/before.png"
 before_tmp=$(ls -A "$apptmp")
 
