@@ -1,6 +1,7 @@
 #include "app/application_setup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "ui/accessible_controls.h"
@@ -16,8 +17,14 @@ void configureApplication() {
   QApplication::setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
   // Hidden windows that are still loaded keep the program running.
   QApplication::setQuitOnLastWindowClosed(false);
-  // The desktop matches the windows with the installed menu entry.
+  // The desktop matches the windows with the installed menu entry, and every
+  // window, message boxes too, shows the icon the package installs, at the
+  // sizes window lists use. A size is decoded only when a window asks for it.
   QGuiApplication::setDesktopFileName(QStringLiteral("example.caldorine.Caldorine"));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128})
+    icon.addFile(QStringLiteral(":/art/caldorine-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
   // The title buttons are pictures; screen readers get them as buttons, and
   // the thermometer's reading as its description.
   ui::installAccessibleControls();

@@ -5,12 +5,16 @@
 #include <optional>
 
 #include "app/application_setup.h"
+#include "app/display_check.h"
 #include "app/font_config_warm_up.h"
 #include "app/frmtemperature.h"
 
 int main(int argc, char* argv[]) {
+  if (!app::displayNamed(argc, argv)) return 1;
   std::optional<app::FontConfigWarmUp> fonts(std::in_place);
+  std::optional<app::DisplayFailureExit> noDisplay(std::in_place, argc, argv);
   QApplication app(argc, argv);
+  noDisplay.reset();
   fonts.reset();
   app::configureApplication();
   ui::Form::setLastUnloadedHandler([] { QCoreApplication::quit(); });

@@ -42,11 +42,42 @@ start_window_manager() {
   skip "openbox did not start"
 }
 
+# A headless Weston of our own, with its screenshot protocol and a desktop of
+# one colour, DESKTOP ("#rrggbb"); Wayland clients started afterwards use it.
+start_weston() {
+  command -v weston >/dev/null && command -v weston-screenshooter >/dev/null ||
+    skip "weston is not installed (scripts/install-deps installs it)"
+  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    skip "Qt's Wayland plugin is not installed (scripts/install-deps installs qt6-wayland)"
+  DESKTOP="#204080"
+  WESTON_RUNTIME=$(mktemp -d)
+  chmod 700 "$WESTON_RUNTIME"
+  printf '[shell]\nbackground-color=0xff%s\npanel-position=none\n' "${DESKTOP#\#}" \
+    >"$WESTON_RUNTIME/weston.ini"
+  XDG_RUNTIME_DIR=$WESTON_RUNTIME weston --backend=headless-backend.so --use-pixman --debug \
+    --socket=caldorine --config="$WESTON_RUNTIME/weston.ini" >/dev/null 2>&1 &
+  WESTON_PID=$!
+  trap stop_xserver EXIT
+  for _ in $(seq 100); do
+    if [ -S "$WESTON_RUNTIME/caldorine" ]; then
+      export XDG_RUNTIME_DIR=$WESTON_RUNTIME WAYLAND_DISPLAY=caldorine QT_QPA_PLATFORM=wayland
+      unset DISPLAY
+      return 0
+    fi
+    kill -0 "$WESTON_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  skip "no Weston could be started"
+}
+
+# Ends what the test started: the program, and the display servers.
 stop_xserver() {
   [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
   [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
+  [ -n "${WESTON_PID:-}" ] && kill "$WESTON_PID" 2>/dev/null
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
+  [ -n "${WESTON_RUNTIME:-}" ] && rm -rf "$WESTON_RUNTIME"
   true
 }
 

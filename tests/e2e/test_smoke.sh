@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # The real program starts under an X server, shows its window where and as
-# designed, and ends cleanly when its window is closed.
+# designed, and ends cleanly when its window is closed. With no display at
+# all it says so in one line and ends with status 1.
 set -u
 app=$1
 . "$(dirname "$0")/lib.sh"
+
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$app" 2>&1)
+status=$?
+[[ $status -eq 1 && $said == *"no X display"*"no Wayland display"* && $said != *$'\n'* ]] ||
+  fail "with no display: status $status, said: $said"
+
 start_xserver
 
 "$app" 2>/dev/null &

@@ -2,7 +2,8 @@
 # The real program under a window manager: a left or right drag on the free
 # surface moves the window by the pointer's travel and ends at the release; a
 # click or a tap without moving never leaves the window following the pointer;
-# the close button ends the program with status 0.
+# the windows show the program's icon; the close button ends the program with
+# status 0.
 set -u
 app=$1
 . "$(dirname "$0")/lib.sh"
@@ -27,6 +28,9 @@ expect_position "$x $y" "right click, then pointer moves"
 # the About window is the active one.
 xdotool mousemove $((x + 83)) $((y + 15)) click 1
 about=$(wait_for_window "About Caldorine") || fail "the help button showed no About window"
+for w in "$win" "$about"; do
+  xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "window $w shows no program icon"
+done
 for i in $(seq 20); do
   xdotool windowactivate --sync "$about" mousemove $((x + 8)) $((y + 200)) mousedown 1 mouseup 1
   wander
