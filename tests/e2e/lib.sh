@@ -32,7 +32,8 @@ start_xserver() {
 
 # Openbox on that server, as a desktop has it; the test ends it with the server.
 start_window_manager() {
-  command -v openbox >/dev/null || skip "openbox is not installed (scripts/install-deps installs it)"
+  command -v openbox >/dev/null ||
+    skip "openbox is not installed (scripts/install-deps installs it)"
   openbox --sm-disable >/dev/null 2>&1 &
   WM_PID=$!
   for _ in $(seq 100); do

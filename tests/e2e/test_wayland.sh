@@ -15,23 +15,28 @@ start_weston
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" 2>/dev/null &
 APP_PID=$!
-# The window's visible extent: what is not the desktop, once the window shows.
+# Takes a screenshot; true once it shows the window, whose visible extent,
+# the box around all that is not the desktop, is then w x h at x,y.
 shot=$WESTON_RUNTIME/shot.png
-for _ in $(seq 100); do
+shown() {
   rm -f "$WESTON_RUNTIME"/wayland-screenshot*.png
-  (cd "$WESTON_RUNTIME" && weston-screenshooter >/dev/null 2>&1) && mv "$WESTON_RUNTIME"/wayland-screenshot*.png "$shot"
-  IFS='x+' read -r w h x y <<<"$(convert "$shot" -fill white +opaque "$DESKTOP" -format %@ info: 2>/dev/null)"
-  [ "${w:-0}" -gt 0 ] && [ "$w" -lt 400 ] && break
-  sleep 0.1
+  (cd "$WESTON_RUNTIME" && weston-screenshooter >/dev/null 2>&1) || return 1
+  mv "$WESTON_RUNTIME"/wayland-screenshot*.png "$shot"
+  IFS='x+' read -r w h x y <<<"$(convert "$shot" -fill white +opaque "$DESKTOP" -format %@ info:)"
+  [ "$w" -gt 0 ] && [ "$w" -lt 400 ]
+} 2>/dev/null
+for _ in $(seq 100); do shown && break; sleep 0.1; done
+shown || fail "no window showed on the Wayland desktop"
+pixel() { convert "$shot" -format "$1" info:; }
+for corner in "$x,$y" "$((x + w - 1)),$y" "$x,$((y + h - 1))" "$((x + w - 1)),$((y + h - 1))"; do
+  [ "$(pixel "#%[hex:p{$corner}]")" = "$DESKTOP" ] ||
+    fail "the window's corner $corner hides the desktop"
 done
-[ "${w:-0}" -gt 0 ] && [ "$w" -lt 400 ] || fail "no window showed on the Wayland desktop"
-colour() { convert "$shot" -format "#%[hex:p{$1,$2}]" info:; }
-for corner in "$x $y" "$((x + w - 1)) $y" "$x $((y + h - 1))" "$((x + w - 1)) $((y + h - 1))"; do
-  [ "$(colour $corner)" = "$DESKTOP" ] || fail "the window's corner $corner hides the desktop"
-done
-[ "$(convert "$shot" -format "%[fx:p{$((x + 7)),$((y + 199))}.r > 0.9 && p{$((x + 7)),$((y + 199))}.b < 0.7]" info:)" = 1 ] ||
+inside="p{$((x + 7)),$((y + 199))}"
+[ "$(pixel "%[fx:$inside.r > 0.9 && $inside.b < 0.7]")" = 1 ] ||
   fail "no orange panel inside the outline"
 
-/usr/bin/python3 "$(dirname "$0")/tools/press_button.py" caldorine Close || fail "could not press Close"
+/usr/bin/python3 "$(dirname "$0")/tools/press_button.py" caldorine Close ||
+  fail "could not press Close"
 expect_clean_exit "the close button"
 echo "ok: on Wayland the desktop shows outside the outline, the panel inside; closed with status 0"

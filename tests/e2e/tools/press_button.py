@@ -1,6 +1,6 @@
 # Presses a push button of a running program through the accessibility bus,
-# as a screen reader does. Usage: press_button.py PROGRAM BUTTON-NAME
-# Waits up to 10 s for the button; fails if it never appears.
+# as a screen reader does, waiting up to 10 s for it to appear.
+# Usage: press_button.py PROGRAM BUTTON-NAME
 import sys
 import time
 
@@ -10,19 +10,19 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 
-def find(node, name):
-    if node.get_role() == Atspi.Role.PUSH_BUTTON and node.get_name() == name:
-        return node
-    children = (node.get_child_at_index(i) for i in range(node.get_child_count()))
-    return next((hit for child in children if child and (hit := find(child, name))), None)
+def buttons(node):
+    if node.get_role() == Atspi.Role.PUSH_BUTTON:
+        yield node
+    for i in range(node.get_child_count()):
+        yield from buttons(node.get_child_at_index(i))
 
 
-program, button = sys.argv[1:]
+program, name = sys.argv[1:]
 for _ in range(100):
     desktop = Atspi.get_desktop(0)
-    apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
-    for app in (a for a in apps if a and a.get_name() == program):
-        if hit := find(app, button):
-            sys.exit(0 if Atspi.Action.do_action(hit, 0) else 1)
+    for app in (desktop.get_child_at_index(i) for i in range(desktop.get_child_count())):
+        if app.get_name() == program:
+            for button in (b for b in buttons(app) if b.get_name() == name):
+                sys.exit(0 if Atspi.Action.do_action(button, 0) else 1)
     time.sleep(0.1)
-sys.exit(f"no button {button!r} in {program}")
+sys.exit(f"no button {name!r} in {program}")
