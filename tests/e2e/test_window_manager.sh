@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program under a window manager: a left or right drag on the free
 # surface moves the window by the pointer's travel and ends at the release; a
-# click or a tap without moving never leaves the window following the pointer;
+# click, a tap or a flick never leaves the window following the pointer;
 # the windows show the program's icon; the close button ends the program with
 # status 0.
 set -u
@@ -37,6 +37,16 @@ for i in $(seq 20); do
   expect_position "$x $y" "tap $i, then pointer moves"
 done
 
+# Flicks: press, a move past the drag distance and release back to back, so
+# the manager may take up its move only after the release.
+for i in $(seq 15); do
+  xdotool mousemove $((x + 8)) $((y + 200)) mousedown 1 mousemove $((x + 38)) $((y + 205)) mouseup 1
+  sleep 0.3
+  read -r x y <<<"$(position)"
+  wander
+  expect_position "$x $y" "flick $i, then pointer moves"
+done
+
 xdotool mousemove $((x + 130)) $((y + 15)) click 1
 expect_clean_exit "the close button"
-echo "ok: left and right drags, a right click and 20 taps under openbox; closed with status 0"
+echo "ok: under openbox: drags, a right click, taps and flicks; closed with status 0"
