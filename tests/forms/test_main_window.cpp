@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSet>
 #include <QStyleOptionComboBox>
 #include <functional>
@@ -196,4 +197,54 @@ TEST_F(MainWindowTest, ConvertUsesTheChosenDirectionAndLeavesFromSelectedForOver
   form->Text1->deselect();
   form->Command1->click();
   EXPECT_EQ(form->Text1->selectedText(), "100");
+}
+
+TEST_F(MainWindowTest, TextsTheProgramWritesShowTheirFirstCharacter) {
+  // The character at the left edge of a box's view.
+  const auto firstShown = [](ui::TextBox* box) {
+    box->grab();  // the view scrolls as the box is painted
+    return box->cursorPositionAt(QPoint(0, box->height() / 2));
+  };
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"Convert of 1e9 °F", [this] { enterAndConvert("1e9"); }},
+      {"drag on 0 to 10^10", [this] { dragTo(-0.55f); }},
+      {"Convert of the dragged value", [this] { convert(); }},
+  };
+  for (const auto& [name, action] : cases) {
+    SCOPED_TRACE(name);
+    action();
+    for (ui::TextBox* box : {form->Text1, form->Text2})
+      EXPECT_EQ(firstShown(box), 0) << box->text().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, APasteIntoFromPastesWhatFitsAndTheMenuPromisesNoRefusedShortcut) {
+  const QString thousand = QString("1234567890").repeated(100);
+  // Typed first (a key sets the limit), pasted from the context menu, what is left.
+  const std::tuple<const char*, QString, QString> cases[] = {
+      {"", thousand, thousand},  // no key yet, so no limit
+      {"\b", thousand, "123456789"},
+      {"1234567", "890123", "123456789"},
+  };
+  for (const auto& [typed, pasted, expected] : cases) {
+    SCOPED_TRACE(typed);
+    form->Text1->setText("");
+    type(typed);
+    QApplication::clipboard()->setText(pasted);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5},
+                            form->Text1->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form->Text1, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+      // The filter discards every control shortcut, so none is shown.
+      EXPECT_FALSE(action->text().contains(QChar(u'\t'))) << action->text().toStdString();
+      if (action->text().startsWith("&Paste")) paste = action;
+    }
+    ASSERT_TRUE(paste);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(form->Text1->text(), expected);
+  }
 }
