@@ -9,7 +9,8 @@ namespace ui {
 
 namespace {
 
-// Keeps an edit by the user within the limit: of the characters it adds
+// Puts the caret at the start of a text the program writes, and never cuts
+// it. Keeps an edit by the user within the limit: of the characters it adds
 // (from where the edit started up to the caret) the first go in, as many as
 // fit; with no room at all it is refused. Shortening is always allowed, also
 // while a text the program wrote is longer than the limit.
@@ -21,7 +22,12 @@ class LengthLimit : public QValidator {
         previous_(previous),
         editStart_(editStart) {}
   State validate(QString& input, int& caret) const override {
-    if (box_->isProgramWriting()) return Acceptable;
+    if (box_->isProgramWriting()) {
+      // The view follows the caret: at the start, a long value shows its
+      // leading digits.
+      caret = 0;
+      return Acceptable;
+    }
     const qsizetype limit = box_->maxLength();
     if (limit <= 0 || input.size() <= limit || input.size() <= previous_->size()) return Acceptable;
     const qsizetype start = *editStart_;
@@ -84,12 +90,14 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 void TextBox::setMaxLength(int length) { maxLength_ = length; }
 
 void TextBox::setText(const QString& text) {
+  if (text == QLineEdit::text()) {
+    // Qt would move the caret to the end without a check to put it back.
+    setCursorPosition(0);
+    return;
+  }
   programWriting_ = true;
   QLineEdit::setText(text);
   programWriting_ = false;
-  // The view follows the caret: at the start, a long value shows its
-  // leading digits.
-  setCursorPosition(0);
 }
 
 void TextBox::setSelection(int start, int length) {

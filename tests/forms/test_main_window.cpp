@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <functional>
 
@@ -247,4 +248,45 @@ TEST_F(MainWindowTest, APasteIntoFromPastesWhatFitsAndTheMenuPromisesNoRefusedSh
     menu->close();
     EXPECT_EQ(form->Text1->text(), expected);
   }
+}
+
+TEST_F(MainWindowTest, FramesAndOptionsArePanelOrangeAndCaptionsFitWithTheirFocus) {
+  const QImage shown = form->grab().toImage();
+  const QRgb orange = qRgb(255, 192, 128);
+  for (const QWidget* frame : std::initializer_list<const QWidget*>{form->Frame1, form->Frame2}) {
+    int notOrange = 0;
+    const QRect inside = frame->rect().adjusted(3, 3, -3, -3);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x)
+        if (!frame->childAt(x, y))
+          notOrange += shown.pixel(frame->mapTo(form, QPoint(x, y))) != orange;
+    EXPECT_EQ(notOrange, 0) << "in the frame at " << frame->y();
+  }
+  for (const QRadioButton* option : {form->Option1, form->Option2}) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(option->width() - 1, option->height() - 1)})
+      EXPECT_EQ(shown.pixel(option->mapTo(form, corner)), orange) << corner.x();
+    // The caption whole, then a clear pixel, then the focus frame's edge.
+    QStyleOptionButton button;
+    button.initFrom(option);
+    button.text = option->text();
+    const QStyle* style = option->style();
+    const int captionEnd =
+        style->subElementRect(QStyle::SE_RadioButtonContents, &button, option).left() +
+        option->fontMetrics().horizontalAdvance(button.text);
+    EXPECT_LT(captionEnd,
+              style->subElementRect(QStyle::SE_RadioButtonFocusRect, &button, option).right());
+  }
+}
+
+TEST_F(MainWindowTest, TheKeyboardFocusIsSeenOnTheThermometerAndOnConvertAfterAPick) {
+  // A control with the focus looks other than it does without.
+  const auto focusSeen = [](QWidget* control) {
+    EXPECT_TRUE(control->hasFocus());
+    const QImage focused = control->grab().toImage();
+    control->clearFocus();
+    return focused != control->grab().toImage();
+  };
+  EXPECT_TRUE(focusSeen(form->PicTherm));  // first in the tab order, at start-up
+  pickDecimalPlaces(0);
+  EXPECT_TRUE(focusSeen(form->Command1));
 }
