@@ -38,7 +38,7 @@ class OptionStyle : public QProxyStyle {
     const QRect caption =
         itemTextRect(option->fontMetrics, contents, Qt::AlignLeft | Qt::AlignVCenter,
                      option->state & State_Enabled, button->text);
-    return caption.adjusted(-2, -1, 2, 1).intersected(option->rect);
+    return caption.adjusted(-1, -1, 2, 1).intersected(option->rect);
   }
 };
 
