@@ -91,7 +91,8 @@ void TextBox::setMaxLength(int length) { maxLength_ = length; }
 
 void TextBox::setText(const QString& text) {
   if (text == QLineEdit::text()) {
-    // Qt would move the caret to the end without a check to put it back.
+    // Qt would move the caret to the end, and with the text unchanged no
+    // check would bring it back to the start.
     setCursorPosition(0);
     return;
   }
