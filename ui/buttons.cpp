@@ -3,15 +3,14 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
 
 namespace ui {
 
 namespace {
 
 // The classic option button's proportions: a 13-pixel circle with its
-// caption 3 pixels on, and the focus frame close around the caption, so a
-// caption that fills the button shows whole, with or without the focus.
+// caption 3 pixels on, so a caption that fills the button shows whole, and
+// its focus frame fits around it.
 class OptionStyle : public QProxyStyle {
  public:
   OptionStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
@@ -28,17 +27,6 @@ class OptionStyle : public QProxyStyle {
       default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
-  }
-  QRect subElementRect(SubElement element, const QStyleOption* option,
-                       const QWidget* widget) const override {
-    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
-    if (element != SE_RadioButtonFocusRect || !button || button->text.isEmpty())
-      return QProxyStyle::subElementRect(element, option, widget);
-    const QRect contents = subElementRect(SE_RadioButtonContents, option, widget);
-    const QRect caption =
-        itemTextRect(option->fontMetrics, contents, Qt::AlignLeft | Qt::AlignVCenter,
-                     option->state & State_Enabled, button->text);
-    return caption.adjusted(-1, -1, 2, 1).intersected(option->rect);
   }
 };
 
