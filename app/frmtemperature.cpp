@@ -123,7 +123,7 @@ void frmtemperature::Command1_Click() {
 
 void frmtemperature::Combo1_Click() {
   Combo1->setBackColor(Qt::red);
-  Command1->setFocus();
+  Command1->SetFocus();
 }
 
 void frmtemperature::Option1_Click() {

@@ -1,5 +1,4 @@
 // Where every control of the main window sits, and how it looks.
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -8,6 +7,7 @@
 #include "ui/colors.h"
 #include "ui/combo_box.h"
 #include "ui/fonts.h"
+#include "ui/frame.h"
 #include "ui/image.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
@@ -48,7 +48,7 @@ void frmtemperature::buildControls() {
   ui::setBackColor(PicTherm, kPanelOrange);
   PicTherm->setFocusPolicy(Qt::StrongFocus);
 
-  Frame1 = place<QGroupBox>(this, 240, 720, 1215, 735);
+  Frame1 = place<ui::Frame>(this, 240, 720, 1215, 735);
   ui::setBackColor(Frame1, kPanelOrange);
   Option1 = place<ui::OptionButton>(Frame1, 120, 130, 855, 255, "Farenheit to Celcius");
   Option2 = place<ui::OptionButton>(Frame1, 120, 450, 855, 210, "Celcius to Farenheit");
@@ -63,7 +63,7 @@ void frmtemperature::buildControls() {
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ui::setBackColor(Label1, kPanelOrange);
 
-  Frame2 = place<QGroupBox>(this, 240, 2040, 1215, 1565);
+  Frame2 = place<ui::Frame>(this, 240, 2040, 1215, 1565);
   ui::setBackColor(Frame2, kPanelOrange);
   Text1 = place<ui::TextBox>(Frame2, 120, 240, 975, 285, "'From' temperature value");
   Command1 = place<ui::CommandButton>(Frame2, 120, 600, 975, 375, "Convert value");

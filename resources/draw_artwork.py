@@ -330,7 +330,16 @@ def draw_background(scale=1):
 
 # ---------------------------------------------------------------- thermometer
 
-BODY_LEFT, BODY_RIGHT, BODY_TOP = 2.0, 92.0, 5.0
+# The labels start as far left as user x -0.9 (4.85 px) and reach to a pixel
+# short of the tube, so the body spans nearly the whole box, leaving its outer
+# pixels to the focus rectangle, and its border is thin: the glass begins at
+# x 4.
+BODY_LEFT, BODY_RIGHT, BODY_TOP = 1.0, 93.0, 5.0
+# The border's rings from the body's edge inwards: the depth where each ends.
+BORDER_RINGS = ((0.7, (22, 42, 112)),      # dark edge
+                (1.3, (120, 160, 232)),    # light bevel
+                (2.3, (52, 96, 196)),      # blue rim
+                (3.0, (30, 64, 150)))      # inner line around the glass
 BODY_CORNER = 12.0
 TAPER_TOP, BODY_POINT = 228.0, 266.0
 BODY_CX = (BODY_LEFT + BODY_RIGHT) / 2     # 47: the tube's centre line
@@ -359,14 +368,9 @@ def thermometer_colour(x, y):
     d = body_distance(x, y)
     if d > 0:
         return PANEL
-    if d > -1.2:
-        return (22, 42, 112)                    # dark edge
-    if d > -2.2:
-        return (120, 160, 232)                  # light bevel
-    if d > -4.2:
-        return (52, 96, 196)                    # blue rim
-    if d > -5.2:
-        return (30, 64, 150)                    # inner line around the face
+    for depth, colour in BORDER_RINGS:
+        if d > -depth:
+            return colour
     # pale face, a touch darker towards the sides for a rounded look
     t = min(1.0, abs(x - BODY_CX) / 40.0)
     step = round(t * t * 24) / 24
@@ -760,7 +764,7 @@ def check(files):
         expect(rgb.getpixel((44, y)) == TUBE_RED and rgb.getpixel((49, y)) == TUBE_RED,
                "tube outline missing at row %d" % y)
     expect(rgb.getpixel((46, TUBE_TOP_ROW - 2)) == TUBE_RED, "tube has no top cap")
-    for x, y in [(10, 40), (30, 150), (70, 150), (80, 100), (20, 215)]:
+    for x, y in [(4, 100), (10, 40), (30, 150), (70, 150), (89, 100), (20, 215)]:
         r, g, b = rgb.getpixel((x, y))
         expect(b > 240 and 0.299 * r + 0.587 * g + 0.114 * b > 190,
                "label area at %s is not light blue: %s" % ((x, y), (r, g, b)))

@@ -15,6 +15,9 @@ class CommandButton : public QPushButton {
   std::function<void()> onClick;
   // Pressing from code: runs the click handler at once.
   void Press();
+  // Moving the focus here from code shows its focus ring, as a move by the
+  // keyboard does.
+  void SetFocus();
 };
 
 class OptionButton : public QRadioButton {

@@ -24,6 +24,9 @@ class ProgramChange {
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSortingEnabled(false);
+  // A long entry is cut at the edge: a sideways scroll bar would hide a row.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTextElideMode(Qt::ElideNone);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
     // A deselection (Ctrl+click) picks nothing, so there is nothing to run.
     if (programChanging_ || selectedItems().isEmpty()) return;

@@ -1,7 +1,7 @@
 // A single-selection list box: items added in order or cleared, the selected
 // item's text, and a click handler that runs when the user picks an item
 // with the mouse (the selected one too) or the keyboard, never when the
-// program changes the list.
+// program changes the list. A long entry is cut at the edge.
 #pragma once
 
 #include <QListWidget>

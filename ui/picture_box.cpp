@@ -88,6 +88,7 @@ void PictureBox::paintBackdrop(QPainter& painter) const {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  paintFocus(painter);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
 }
@@ -104,6 +105,17 @@ QRectF PictureBox::boxRect(const QPainter& painter, const Operation& op) const {
   const double right = std::max(std::ceil(std::max(a.x(), b.x())), left + 1);
   const double bottom = std::max(std::ceil(std::max(a.y(), b.y())), top + 1);
   return toDevice.inverted().mapRect(QRectF(left, top, right - left, bottom - top));
+}
+
+void PictureBox::paintFocus(QPainter& painter) const {
+  if (!hasFocus()) return;
+  // Every other pixel along the edge, which the artwork leaves bare and no
+  // drawing reaches: it belongs to the backdrop, kept with the texts.
+  QPen dotted(palette().color(QPalette::WindowText), 1);
+  dotted.setDashPattern({1.0, 1.0});
+  painter.setPen(dotted);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -201,6 +213,18 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   dispatch(onMouseUp, buttonCode(event->button()), event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  textLayer_ = QPixmap();
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+  textLayer_ = QPixmap();
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {

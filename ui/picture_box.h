@@ -3,7 +3,8 @@
 // replays over the background picture, so a repaint computes nothing.
 // Mouse events carry the button code (1 left, 2 right, 4 middle), the shift
 // state and the position in user units, and keep coming while a button is
-// held, also outside the box.
+// held, also outside the box. While it has the keyboard focus it shows the
+// classic dotted focus rectangle along its edge.
 #pragma once
 
 #include <QColor>
@@ -77,6 +78,8 @@ class PictureBox : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void dispatch(const MouseHandler& handler, int button, QMouseEvent* event);
@@ -85,6 +88,7 @@ class PictureBox : public QWidget {
 
   const QStaticText& laidOut(const QString& text);
   void paintBackdrop(QPainter& painter) const;
+  void paintFocus(QPainter& painter) const;
   QRectF boxRect(const QPainter& painter, const Operation& op) const;
   // The background picture with the texts from `first` to the end of the
   // display list on it, kept while the same texts come back.

@@ -1,29 +1,48 @@
 #include "ui/text_box.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 namespace ui {
 
 namespace {
 
-// Refuses an edit by the user that makes the text longer than the limit.
-// Shortening is always allowed, also while a text the program wrote is
-// longer than the limit.
+// Puts the caret at the start of a text the program writes, and never cuts
+// it. Keeps an edit by the user within the limit: of the characters it adds
+// (from where the edit started up to the caret) the first go in, as many as
+// fit; with no room at all it is refused. Shortening is always allowed, also
+// while a text the program wrote is longer than the limit.
 class LengthLimit : public QValidator {
  public:
-  LengthLimit(const TextBox* box, const QString* previous)
-      : QValidator(const_cast<TextBox*>(box)), box_(box), previous_(previous) {}
-  State validate(QString& input, int&) const override {
-    if (box_->isProgramWriting()) return Acceptable;
-    const int limit = box_->maxLength();
-    if (limit > 0 && input.size() > limit && input.size() > previous_->size()) return Invalid;
+  LengthLimit(const TextBox* box, const QString* previous, const int* editStart)
+      : QValidator(const_cast<TextBox*>(box)),
+        box_(box),
+        previous_(previous),
+        editStart_(editStart) {}
+  State validate(QString& input, int& caret) const override {
+    if (box_->isProgramWriting()) {
+      // The view follows the caret: at the start, a long value shows its
+      // leading digits.
+      caret = 0;
+      return Acceptable;
+    }
+    const qsizetype limit = box_->maxLength();
+    if (limit <= 0 || input.size() <= limit || input.size() <= previous_->size()) return Acceptable;
+    const qsizetype start = *editStart_;
+    const qsizetype after = input.size() - caret;
+    const qsizetype room = limit - start - after;
+    if (room <= 0 || start > caret) return Invalid;
+    input = input.left(start + room) + input.mid(caret);
+    caret = static_cast<int>(start + room);
     return Acceptable;
   }
 
  private:
   const TextBox* box_;
   const QString* previous_;
+  const int* editStart_;
 };
 
 // The character code a key press types, or 0 for a key that types none.
@@ -58,19 +77,33 @@ int typedCharacter(const QKeyEvent* event) {
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-  setValidator(new LengthLimit(this, &lastText_));
+  setValidator(new LengthLimit(this, &lastText_, &editStart_));
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
+  // An edit replaces the selection, or inserts at the caret.
+  const auto noteEditStart = [this] {
+    editStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+  };
+  connect(this, &QLineEdit::selectionChanged, this, noteEditStart);
+  connect(this, &QLineEdit::cursorPositionChanged, this, noteEditStart);
 }
 
 void TextBox::setMaxLength(int length) { maxLength_ = length; }
 
 void TextBox::setText(const QString& text) {
+  if (text == QLineEdit::text()) {
+    // Qt would move the caret to the end, and with the text unchanged no
+    // check would bring it back to the start.
+    setCursorPosition(0);
+    return;
+  }
   programWriting_ = true;
   QLineEdit::setText(text);
   programWriting_ = false;
 }
 
-void TextBox::setSelection(int start, int length) { QLineEdit::setSelection(start, length); }
+void TextBox::setSelection(int start, int length) {
+  QLineEdit::setSelection(start + length, -length);
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   int keyAscii = typedCharacter(event);
@@ -84,6 +117,17 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // The menu's shortcuts type control characters, which a key-press handler
+  // may discard; a box with one promises none of them.
+  if (onKeyPress) {
+    for (QAction* action : menu->actions()) action->setText(action->text().section(u'\t', 0, 0));
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
 }
 
 void TextBox::SetFocus() {

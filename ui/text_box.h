@@ -1,7 +1,9 @@
 // A one-line text box whose key-press handler sees every typed character
 // first and may discard it, whose focus handler also runs when the program
 // moves the focus into an inactive window, and whose maximum length limits
-// typing without ever cutting a text the program writes.
+// typing without ever cutting a text the program writes; a paste that does
+// not fit goes in as far as it fits. A text the program writes or selects
+// shows from its first character.
 #pragma once
 
 #include <QLineEdit>
@@ -28,10 +30,12 @@ class TextBox : public QLineEdit {
   bool isProgramWriting() const { return programWriting_; }
 
   void SetFocus();
+  // Selects with the caret at the start, so the view shows the start.
   void setSelection(int start, int length);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -42,7 +46,10 @@ class TextBox : public QLineEdit {
   bool focusHandledEarly_ = false;
   int gotFocusRuns_ = 0;
   bool programWriting_ = false;
+  // The text, and where the user's next edit puts its characters, as they
+  // stood before that edit.
   QString lastText_;
+  int editStart_ = 0;
 };
 
 }  // namespace ui

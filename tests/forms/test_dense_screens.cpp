@@ -1,6 +1,7 @@
 // Dense screens: the artwork's "@2x" versions stand in for the pictures at
 // the same logical size, and the mercury is painted in device pixels, filling
-// the tube of the sharper thermometer exactly.
+// the tube of the sharper thermometer exactly; on ordinary and dense screens
+// alike every label lies on the glass, clear of the border and the tube.
 #include <QImage>
 #include <cmath>
 
@@ -37,6 +38,15 @@ class DenseScreenTest : public harness::MainWindowTest {
     form->PicTherm->render(&image);
     return image;
   }
+  // The drawing painted again with its mercury but no labels.
+  QImage paintedWithoutLabels(qreal ratio) {
+    const auto list = form->PicTherm->displayList();
+    form->PicTherm->Cls();
+    for (const auto& op : list)
+      if (op.kind == ui::PictureBox::Operation::Kind::FilledBox)
+        form->PicTherm->Line(op.x1, op.y1, op.x2, op.y2, op.color);
+    return painted(ratio);
+  }
   // The first device row of a column painted in the mercury's colour.
   int mercuryTop(const QImage& image, int column) {
     for (int y = 0; y < image.height(); ++y)
@@ -71,6 +81,45 @@ TEST_F(DenseScreenTest, MercuryIsPaintedInDevicePixels) {
     across += c == QColor(178, 24, 0) ? 'm' : c == QColor(214, 28, 16) ? 'r' : '.';
   }
   EXPECT_EQ(across, "....rrmmmmmmmrr....");
+}
+
+// The glass is pale blue; the border, the tube, its white inside and
+// anything blended with them are not.
+bool isGlass(QRgb c) { return qBlue(c) == 255 && qRed(c) >= 200 && qRed(c) < 255; }
+
+// Pixels of label ink on or beside a pixel that is not glass.
+int touchingInk(const QImage& drawn, const QImage& bare) {
+  int touching = 0;
+  for (int y = 1; y + 1 < bare.height(); ++y)
+    for (int x = 1; x + 1 < bare.width(); ++x) {
+      if (drawn.pixel(x, y) == bare.pixel(x, y)) continue;
+      bool clear = true;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) clear = clear && isGlass(bare.pixel(x + dx, y + dy));
+      touching += !clear;
+    }
+  return touching;
+}
+
+TEST_F(DenseScreenTest, LabelsStayOnTheGlassClearOfBorderAndTube) {
+  // The widest labels of each kind of scale, typed in °F or in °C.
+  const std::pair<const char*, bool> cases[] = {
+      {"50000", false},  {"-500000", false}, {"-500000", true}, {"0.0005", false},
+      {"-0.0005", true}, {"-0.00005", true}, {"1e-45", false},  {"-1e-45", true},
+      {"-9e37", false},  {"-9e37", true},
+  };
+  for (const qreal ratio : {1.0, 2.0}) {
+    form->PicTherm->setPicture(ui::loadArt(ratio == 1.0
+                                               ? QStringLiteral(":/art/thermometer.gif")
+                                               : QStringLiteral(":/art/thermometer@2x.gif")));
+    for (const auto& [typed, celsius] : cases) {
+      (celsius ? form->Option2 : form->Option1)->setValue(true);
+      enterAndConvert(typed);
+      const QImage drawn = painted(ratio);
+      EXPECT_EQ(touchingInk(drawn, paintedWithoutLabels(ratio)), 0)
+          << typed << (celsius ? " C" : " F") << " at " << ratio;
+    }
+  }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSet>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <functional>
 
@@ -196,4 +198,95 @@ TEST_F(MainWindowTest, ConvertUsesTheChosenDirectionAndLeavesFromSelectedForOver
   form->Text1->deselect();
   form->Command1->click();
   EXPECT_EQ(form->Text1->selectedText(), "100");
+}
+
+TEST_F(MainWindowTest, TextsTheProgramWritesShowTheirFirstCharacter) {
+  // The character at the left edge of a box's view.
+  const auto firstShown = [](ui::TextBox* box) {
+    box->grab();  // the view scrolls as the box is painted
+    return box->cursorPositionAt(QPoint(0, box->height() / 2));
+  };
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"Convert of 1e9 °F", [this] { enterAndConvert("1e9"); }},
+      {"drag on 0 to 10^10", [this] { dragTo(-0.55f); }},
+      {"Convert of the dragged value", [this] { convert(); }},
+  };
+  for (const auto& [name, action] : cases) {
+    SCOPED_TRACE(name);
+    action();
+    for (ui::TextBox* box : {form->Text1, form->Text2})
+      EXPECT_EQ(firstShown(box), 0) << box->text().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, APasteIntoFromPastesWhatFitsAndTheMenuPromisesNoRefusedShortcut) {
+  const QString thousand = QString("1234567890").repeated(100);
+  // Typed first (a key sets the limit), pasted from the context menu, what is left.
+  const std::tuple<const char*, QString, QString> cases[] = {
+      {"", thousand, thousand},  // no key yet, so no limit
+      {"\b", thousand, "123456789"},
+      {"1234567", "890123", "123456789"},
+  };
+  for (const auto& [typed, pasted, expected] : cases) {
+    SCOPED_TRACE(typed);
+    form->Text1->setText("");
+    type(typed);
+    QApplication::clipboard()->setText(pasted);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5},
+                            form->Text1->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form->Text1, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+      // The filter discards every control shortcut, so none is shown.
+      EXPECT_FALSE(action->text().contains(QChar(u'\t'))) << action->text().toStdString();
+      if (action->text().startsWith("&Paste")) paste = action;
+    }
+    ASSERT_TRUE(paste);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(form->Text1->text(), expected);
+  }
+}
+
+TEST_F(MainWindowTest, FramesAndOptionsArePanelOrangeAndCaptionsFitWithTheirFocus) {
+  const QImage shown = form->grab().toImage();
+  const QRgb orange = qRgb(255, 192, 128);
+  for (const QWidget* frame : std::initializer_list<const QWidget*>{form->Frame1, form->Frame2}) {
+    int notOrange = 0;
+    const QRect inside = frame->rect().adjusted(3, 3, -3, -3);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x)
+        if (!frame->childAt(x, y))
+          notOrange += shown.pixel(frame->mapTo(form, QPoint(x, y))) != orange;
+    EXPECT_EQ(notOrange, 0) << "in the frame at " << frame->y();
+  }
+  for (const QRadioButton* option : {form->Option1, form->Option2}) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(option->width() - 1, option->height() - 1)})
+      EXPECT_EQ(shown.pixel(option->mapTo(form, corner)), orange) << corner.x();
+    // The caption whole, then a clear pixel, then the focus frame's edge.
+    QStyleOptionButton button;
+    button.initFrom(option);
+    button.text = option->text();
+    const QStyle* style = option->style();
+    const int captionEnd =
+        style->subElementRect(QStyle::SE_RadioButtonContents, &button, option).left() +
+        option->fontMetrics().horizontalAdvance(button.text);
+    EXPECT_LT(captionEnd,
+              style->subElementRect(QStyle::SE_RadioButtonFocusRect, &button, option).right());
+  }
+}
+
+TEST_F(MainWindowTest, TheKeyboardFocusIsSeenOnTheThermometerAndOnConvertAfterAPick) {
+  // A control with the focus looks other than it does without.
+  const auto focusSeen = [](QWidget* control) {
+    EXPECT_TRUE(control->hasFocus());
+    const QImage focused = control->grab().toImage();
+    control->clearFocus();
+    return focused != control->grab().toImage();
+  };
+  EXPECT_TRUE(focusSeen(form->PicTherm));  // first in the tab order, at start-up
+  pickDecimalPlaces(0);
+  EXPECT_TRUE(focusSeen(form->Command1));
 }

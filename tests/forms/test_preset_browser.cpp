@@ -1,6 +1,7 @@
 // The "Useful Temperatures" browser as a person uses it: opened from List,
 // clicked through, closed and opened again, and what its presets do (and
 // never do) to the main window.
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <array>
@@ -200,6 +201,20 @@ TEST_F(PresetBrowserTest, ListShowsOneBrowserThatReopensFreshAfterClosing) {
   EXPECT_EQ(Module1::browserShown, 0);
   ui::Unload<frmtemperature>();  // takes the browser with it
   EXPECT_FALSE(ui::IsLoaded<Form1>());
+}
+
+// A long entry is cut at the list's edge; no sideways scroll bar hides a row.
+TEST_F(PresetBrowserTest, ListsNeverScrollSideways) {
+  Form1& window = openBrowser();
+  for (std::string_view category : presets::categoryTexts()) {
+    SCOPED_TRACE(category);
+    chooseCategory(category);
+    QCoreApplication::processEvents();  // lays the list out
+    for (const ui::ListBox* list : {window.List1, window.List2}) {
+      EXPECT_EQ(list->viewport()->height(), list->height() - 2 * list->frameWidth());
+      EXPECT_EQ(list->horizontalScrollBar()->value(), 0);
+    }
+  }
 }
 
 TEST_F(PresetBrowserTest, TypingDirectionAndDragClearTheSubTopic) {
