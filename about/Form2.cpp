@@ -22,6 +22,7 @@ Form2::Form2()
   Command1->onClick = [this] { Command1_Click(); };
   Command2->onClick = [this] { Command2_Click(); };
   Label2->onClick = [this] { Label2_Click(); };
+  closeOnEscape();
 }
 
 void Form2::Form_Load() {

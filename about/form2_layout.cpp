@@ -42,6 +42,7 @@ void Form2::buildControls() {
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1->setTabChangesFocus(true);
+  Text1->setAccessibleName(QStringLiteral("Overview and Handy Tips"));
 
   Label1 = place<QLabel>(this, 1210, 0, 2055, 375);
   Label1->setText(QStringLiteral("Caldorine v1.1"));

@@ -8,6 +8,7 @@
 #include "chrome/window_mask.h"
 #include "presets/Form1.h"
 #include "thermometer/number_reading.h"
+#include "ui/accessible_notices.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
 #include "ui/list_box.h"
@@ -141,7 +142,10 @@ void frmtemperature::FarCmnd_Click() { do_farenheit(); }
 void frmtemperature::CelCmnd_Click() { do_celcius(); }
 
 void frmtemperature::Command2_Click() {
-  ui::Instance<Form1>().Show();
+  Form1& browser = ui::Instance<Form1>();
+  browser.Show();
+  // The keyboard goes where the user asked to be.
+  browser.activateWindow();
   Module1::browserShown = 1;
 }
 
@@ -174,7 +178,14 @@ void frmtemperature::convert(InputUnit unit, ScaleKind kind) {
   thermometer::drawConversion(handed, scale, unit, kind, decimalPlaces);
 }
 
+// Convert moves the focus to 'From' before it converts, so what a screen reader
+// says there carries the result, told once with the focus.
+void frmtemperature::shareReading() {
+  ui::describeLater(Text1, [this] { return PicTherm->description(); });
+}
+
 void frmtemperature::dispatch(InputUnit unit) {
+  shareReading();
   auto handed = controls();
   const auto kind = thermometer::beginConversion(handed, scale, unit);
   if (!kind) return;

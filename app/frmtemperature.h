@@ -101,11 +101,14 @@ class frmtemperature : public ui::Form {
   void Min_MouseUp(int button, int shift);
   void CloseB_MouseDown(int button, int shift);
   void CloseB_MouseUp(int button, int shift);
+  void showHelp();
   void pressTitleButton(ui::Image& button, const ui::Image& holder);
   void releaseTitleButton(ui::Image& button);
   thermometer::ThermometerControls controls();
   void convert(thermometer::InputUnit unit, thermometer::ScaleKind kind);
   void dispatch(thermometer::InputUnit unit);
+  // What the thermometer reads, said by 'From' to assistive technology.
+  void shareReading();
 
   void Command1_Click();
   void Combo1_Click();

@@ -1,6 +1,8 @@
 // The main window's own chrome: its rounded outline, the help, minimise and
 // close title buttons with their pressed look, dragging by the free surface,
 // and the browser following the window when it is minimised and restored.
+#include <QShortcut>
+
 #include "about/Form2.h"
 #include "app/frmtemperature.h"
 #include "chrome/module1.h"
@@ -20,6 +22,9 @@ void frmtemperature::connectChrome() {
   CloseB->onMouseDown = [this](int b, int s) { CloseB_MouseDown(b, s); };
   CloseB->onMouseUp = [this](int b, int s) { CloseB_MouseUp(b, s); };
   new chrome::WindowDrag(this);
+  // F1, the usual help key, does what the help button does, from any window.
+  auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { showHelp(); });
+  help->setContext(Qt::ApplicationShortcut);
 }
 
 // Qt keeps logical pixels at 15 twips and scales to the device itself, so
@@ -58,7 +63,14 @@ void frmtemperature::QuesB_MouseDown(int, int) { pressTitleButton(*QuesB, *QuesH
 
 void frmtemperature::QuesB_MouseUp(int, int) {
   releaseTitleButton(*QuesB);
-  ui::Instance<Form2>().Show();
+  showHelp();
+}
+
+void frmtemperature::showHelp() {
+  Form2& about = ui::Instance<Form2>();
+  about.Show();
+  // The keyboard goes where the user asked to be.
+  about.activateWindow();
 }
 
 void frmtemperature::Min_MouseDown(int, int) { pressTitleButton(*Min, *MinHolder); }

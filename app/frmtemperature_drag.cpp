@@ -40,6 +40,7 @@ void frmtemperature::moveMercury(float y) {
     return;
   }
   const InputUnit unit = direction == 1 ? InputUnit::Fahrenheit : InputUnit::Celsius;
+  shareReading();
   leftpicindicator->setText(thermometer::unitText(unit));
   rightpicindicator->setText(thermometer::unitText(thermometer::otherUnit(unit)));
   clearPresetSelection();

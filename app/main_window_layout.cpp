@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/frmtemperature.h"
+#include "ui/accessible_controls.h"
 #include "ui/buttons.h"
 #include "ui/colors.h"
 #include "ui/combo_box.h"
@@ -90,12 +91,16 @@ void frmtemperature::buildControls() {
   CloseHolder = place<ui::Image>(this, 1440, 360, 285, 255);
   TempHolder = place<ui::Image>(this, 720, 480, 255, 255);
   for (ui::Image* store : {QuesHolder, MinHolder, CloseHolder, TempHolder}) store->hide();
+  for (QWidget* unmet : std::initializer_list<QWidget*>{QuesHolder, MinHolder, CloseHolder,
+                                                        TempHolder, CelCmnd, FarCmnd})
+    ui::keepFromAssistiveTechnology(unmet);
 
   // Screen readers name a control by its caption; these have a tooltip only.
   PicTherm->setAccessibleName(QStringLiteral("Thermometer"));
   for (ui::TextBox* box : {Text1, Text2}) box->setAccessibleName(box->toolTip());
   // A drop-down is named by its text and labelled by the label beside it.
   Label1->setBuddy(Combo1);
+  Combo1->lineEdit()->setAccessibleName(Label1->text());
 
   setTabOrder(PicTherm, Option1);
   setTabOrder(Option1, Option2);

@@ -9,10 +9,12 @@
 #include "app/frmtemperature.h"
 #include "chrome/module1.h"
 #include "presets/preset_catalogue.h"
+#include "ui/accessible_notices.h"
 #include "ui/art_resolution.h"
 #include "ui/buttons.h"
 #include "ui/fonts.h"
 #include "ui/list_box.h"
+#include "ui/picture_box.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
 
@@ -47,9 +49,13 @@ Form1::Form1()
   List2 = new ui::ListBox(this);
   List2->setGeometry(ui::twipsRect(1970, 100, 2415, 1425));
   setTabOrder(List1, List2);
+  // Screen readers name a control by its caption; the lists have none.
+  List1->setAccessibleName(QStringLiteral("Categories"));
+  List2->setAccessibleName(QStringLiteral("Temperatures"));
 
   List1->onClick = [this] { list1_Click(); };
   List2->onClick = [this] { List2_Click(); };
+  closeOnEscape();
 }
 
 void Form1::Form_Load() {
@@ -74,6 +80,7 @@ QTextEdit& Form1::scalesBox() {
   RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
   setTabOrder(List2, RichTextBox1);
+  RichTextBox1->setAccessibleName(fromCatalogue(presets::kAboutScalesCategory));
 
   const presets::ScalesDescription& description = presets::scalesDescription();
   RichTextBox1->setPlainText(fromCatalogue(description.text));
@@ -137,6 +144,17 @@ void Form1::List2_Click() {
   } else {
     main.CelCmnd->Press();
   }
+  // The focus stays on the chosen sub-topic, so it is what says the result to
+  // a screen reader: once, as the focus comes to it or as its new description.
+  if (QAccessible::isActive()) describeChosen(main.PicTherm->description());
+}
+
+void Form1::describeChosen(const QString& reading) {
+  for (int row = 0; row < List2->count(); ++row) {
+    QListWidgetItem* item = List2->item(row);
+    item->setData(Qt::AccessibleDescriptionRole, item->isSelected() ? reading : QString());
+  }
+  ui::tellLater(List2, QAccessible::DescriptionChanged, List2->currentRow());
 }
 
 void Form1::Form_Unload() { Module1::browserShown = 0; }

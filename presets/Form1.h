@@ -27,6 +27,7 @@ class Form1 : public ui::Form {
  private:
   void list1_Click();
   void List2_Click();
+  void describeChosen(const QString& reading);
   QTextEdit& scalesBox();
   void placeBelowScreenCentre();
 };

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <cmath>
 
+#include "thermometer/mercury_keys.h"
 #include "thermometer/number_reading.h"
 #include "thermometer/text_forms.h"
 #include "ui/message_box.h"
@@ -112,7 +113,11 @@ void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, Inpu
     picture.CurrentY = label.y;
     picture.Print(label.text);
   }
-  picture.setDescription([=] { return describeReading(kind, exponent, unit, reading); });
+  // A key moves the mercury by a hundredth of the scale.
+  const ScaleEnds ends = scaleEnds(kind, exponent);
+  const double step = (ends.top - ends.bottom) * std::abs(*mercuryKeyStep(Qt::Key_Up));
+  picture.setGauge({reading.value, ends.bottom, ends.top, step},
+                   [=] { return describeReading(kind, exponent, unit, reading); });
 }
 
 float drawnMercuryTop(const ui::PictureBox& picture, float undrawn) {

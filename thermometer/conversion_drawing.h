@@ -62,8 +62,9 @@ void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit 
                     ScaleKind kind, int decimalPlaces);
 
 // The drawing itself, shared by conversion and drag: erase, the mercury up
-// to `mercuryTop`, the left labels, then the right labels; and the same in
-// words as the picture's accessible description.
+// to `mercuryTop`, the left labels, then the right labels; and for
+// assistive technology, the reading as the picture's value between the
+// scale's ends and in words as its description.
 void drawThermometer(ui::PictureBox& picture, ScaleKind kind, int exponent, InputUnit unit,
                      float mercuryTop, const Reading& reading);
 

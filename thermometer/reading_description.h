@@ -15,6 +15,13 @@ struct Reading {
   int decimalPlaces;
 };
 
+// The ends of the scale on show, in the input unit: 0 to 10^n for the
+// positive integer kind, -10^-d to 0 for the negative decimal one, and so on.
+struct ScaleEnds {
+  float bottom, top;
+};
+ScaleEnds scaleEnds(ScaleKind kind, int exponent);
+
 // "37.78 °F (3.21 °C) on a scale from 0 to 100 °F".
 QString describeReading(ScaleKind kind, int exponent, InputUnit unit, const Reading& reading);
 

@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace ui {
 
@@ -38,6 +39,10 @@ void Form::Show() {
 }
 
 void Form::Hide() { hide(); }
+
+void Form::closeOnEscape() {
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { close(); });
+}
 
 void Form::Unload() {
   if (unloading_) return;

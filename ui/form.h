@@ -32,6 +32,8 @@ class Form : public QWidget {
 
  protected:
   explicit Form(Qt::WindowFlags flags = Qt::Window);
+  // Esc closes the window, as its close box does.
+  void closeOnEscape();
 
   virtual void Form_Load() {}
   virtual void Form_Unload() {}

@@ -1,10 +1,15 @@
 #include "ui/label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace ui {
 
-Label::Label(QWidget* parent) : QLabel(parent) {}
+// Reached by Tab, not by a click: a click follows the link at once.
+Label::Label(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
 
 void Label::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) pressed_ = true;
@@ -18,6 +23,27 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) pressed_ = false;
   QLabel::mouseReleaseEvent(event);
   if (clicked && onClick) onClick();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+    return QLabel::keyPressEvent(event);
+  if (onClick) onClick();
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // The focus is shown around the text, not the whole width of the label.
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect =
+      style()
+          ->itemTextRect(fontMetrics(), contentsRect(), static_cast<int>(alignment()), true, text())
+          .adjusted(-1, 0, 1, 0);
+  QPainter painter(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 }  // namespace ui

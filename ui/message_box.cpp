@@ -11,6 +11,8 @@ void MsgBox(QWidget* parent, const QString& prompt, const QString& title) {
   box.setTextFormat(Qt::PlainText);
   // What a message says (an address, a value) can be selected and copied.
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Screen readers speak an alert's description when it shows.
+  box.setAccessibleDescription(text);
   box.exec();
 }
 

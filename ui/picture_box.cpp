@@ -1,6 +1,5 @@
 #include "ui/picture_box.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/accessible_notices.h"
 #include "ui/mouse_codes.h"
 
 namespace ui {
@@ -43,7 +43,7 @@ void PictureBox::Cls() {
   CurrentX = scaleLeft_;
   CurrentY = scaleTop_;
   // What the drawing said to assistive technology went with it.
-  setDescription({});
+  setGauge({}, {});
   changed();
 }
 
@@ -57,13 +57,12 @@ void PictureBox::Print(const QString& text) {
   changed();
 }
 
-void PictureBox::setDescription(std::function<QString()> describe) {
+void PictureBox::setGauge(const Gauge& gauge, std::function<QString()> describe) {
+  gauge_ = gauge;
   describe_ = std::move(describe);
-  // Assistive technology that listens asks for the new words itself.
-  if (QAccessible::isActive()) {
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-  }
+  // Once for all the drawing of one event; a screen reader asks for the rest.
+  tellLater(this, QAccessible::ValueChanged);
+  tellLater(this, QAccessible::DescriptionChanged);
 }
 
 QPointF PictureBox::toUser(QPointF pixel) const {

@@ -44,7 +44,7 @@ class PictureBox : public QWidget {
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
 
-  // Erases all drawing and its description; the background picture stays.
+  // Erases all drawing and what it reads; the background picture stays.
   void Cls();
   // A filled box between two corners, outline and interior in one colour.
   void Line(float x1, float y1, float x2, float y2, const QColor& color);
@@ -55,9 +55,15 @@ class PictureBox : public QWidget {
 
   const std::vector<Operation>& displayList() const { return displayList_; }
 
-  // What the drawing shows, in words, for assistive technology: worked out
-  // only when asked for, so drawing at every move of a drag stays cheap.
-  void setDescription(std::function<QString()> describe);
+  // What the drawing shows, for assistive technology: a value on a scale
+  // between two ends, moved by `step` at a time, and the same in words. The
+  // words are worked out only when asked for, so drawing at every move of a
+  // drag stays cheap. All zero while nothing is drawn.
+  struct Gauge {
+    double value = 0, minimum = 0, maximum = 0, step = 0;
+  };
+  void setGauge(const Gauge& gauge, std::function<QString()> describe);
+  const Gauge& gauge() const { return gauge_; }
   QString description() const { return describe_ ? describe_() : QString(); }
 
   QPointF toUser(QPointF pixel) const;
@@ -102,6 +108,7 @@ class PictureBox : public QWidget {
   QHash<QString, QStaticText> layouts_;
   std::vector<Operation> layerTexts_;
   QPixmap textLayer_;
+  Gauge gauge_;
   std::function<QString()> describe_;
   bool repaintPending_ = false;
 };
