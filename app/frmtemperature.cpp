@@ -35,7 +35,7 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
     PicTherm_MouseMove(b, s, x, y);
   };
   PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
-  PicTherm->onKeyDown = [this](int key, int shift) { return PicTherm_KeyDown(key, shift); };
+  PicTherm->onKeyDown = [this](int key, int shift) { PicTherm_KeyDown(key, shift); };
   connectChrome();
 }
 
@@ -49,33 +49,26 @@ void frmtemperature::Form_Load() {
   Text1->setText(QStringLiteral("0"));
   Text2->setText(QStringLiteral(" "));
   Text1->setSelection(0, Text1->text().size());
-  leftpicindicator->setText(QString());
-  rightpicindicator->setText(QString());
   Command1->setText(QStringLiteral("Convert"));
   Option1->setText(thermometer::unitText(InputUnit::Fahrenheit) + QStringLiteral(" to ") +
                    thermometer::unitText(InputUnit::Celsius));
   Option2->setText(thermometer::unitText(InputUnit::Celsius) + QStringLiteral(" to ") +
                    thermometer::unitText(InputUnit::Fahrenheit));
   Option1->setValue(true);
-  Option2->setValue(false);
-  decimalPlaces = 2;
   PicTherm->setScale(-1.0f, -1.15f, 2.0f, 1.48f);
   move(ui::twips(1000), ui::twips(2000));
-  Combo1->clear();
   Combo1->addItems(
       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
   Combo1->setText(QStringLiteral("2"));
   backgroundPicture_ = Module1::LoadResourcePicture(102, QStringLiteral("Custom"));
   Show();
   PicTherm->setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
-  PicTherm->show();
   loadTitleBitmaps();
 }
 
 // The other windows live as long as the main window; a hidden one left
 // behind would keep the program running with no window to see.
 void frmtemperature::Form_Unload() {
-  windowRegion = QRegion();
   ui::Unload<Form1>();
   ui::Unload<Form2>();
 }

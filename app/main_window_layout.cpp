@@ -77,19 +77,21 @@ void frmtemperature::buildControls() {
   Command2->setText(QStringLiteral("List"));
   ui::setBackColor(Command2, kPanelOrange);
 
-  CelCmnd = place<ui::CommandButton>(this, 240, 4560, 615, 255);
-  FarCmnd = place<ui::CommandButton>(this, 960, 4560, 615, 255);
-  CelCmnd->hide();
-  FarCmnd->hide();
-
   QuesB = place<ui::Image>(this, 1110, 105, 285, 255, "About/Help");
   Min = place<ui::Image>(this, 1465, 105, 285, 255, "Minimize");
   CloseB = place<ui::Image>(this, 1820, 105, 285, 255, "Close");
-  QuesHolder = place<ui::Image>(this, 1680, 360, 285, 255);
-  MinHolder = place<ui::Image>(this, 1080, 360, 285, 255);
-  CloseHolder = place<ui::Image>(this, 1440, 360, 285, 255);
-  TempHolder = place<ui::Image>(this, 720, 480, 255, 255);
-  for (ui::Image* store : {QuesHolder, MinHolder, CloseHolder, TempHolder}) store->hide();
+
+  // Never seen, so placed nowhere: the conversion triggers and the stores of
+  // the title buttons' pictures.
+  CelCmnd = new ui::CommandButton(this);
+  FarCmnd = new ui::CommandButton(this);
+  QuesHolder = new ui::Image(this);
+  MinHolder = new ui::Image(this);
+  CloseHolder = new ui::Image(this);
+  TempHolder = new ui::Image(this);
+  for (QWidget* hidden : std::initializer_list<QWidget*>{CelCmnd, FarCmnd, QuesHolder, MinHolder,
+                                                         CloseHolder, TempHolder})
+    hidden->hide();
 
   // Screen readers name a control by its caption; these have a tooltip only.
   PicTherm->setAccessibleName(QStringLiteral("Thermometer"));

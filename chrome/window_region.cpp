@@ -12,17 +12,8 @@ constexpr double kDesignTwipsPerPixel = 15;
 constexpr RoundRect kPanel{1, 22, 209, 327, 48, 40};
 constexpr RoundRect kTab{64, 1, 150, 36, 20, 10};
 
-// Nearest integer, an exact half to the even neighbour. The clamp only keeps
-// the conversion defined for absurd scales; no screen comes near it.
-int nearestEven(double value) {
-  constexpr double kLimit = 1 << 30;
-  if (std::isnan(value)) return 0;
-  value = std::clamp(value, -kLimit, kLimit);
-  const double below = std::floor(value);
-  const double fraction = value - below;
-  const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0);
-  return static_cast<int>(up ? below + 1 : below);
-}
+// Nearest integer, an exact half to the even neighbour (the default rounding).
+int nearestEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 struct Axis {
   double scale;
@@ -38,13 +29,25 @@ RoundRect convert(const RoundRect& piece, const Axis& x, const Axis& y) {
           y.edge(piece.bottom), x.length(piece.cornerWidth), y.length(piece.cornerHeight)};
 }
 
-// The piece's pixels in row y as [left, right); empty when right <= left.
+// Whether a pixel lies in the piece: within a corner, its centre must lie
+// inside the corner's ellipse.
+bool inPiece(const RoundRect& piece, int x, int y) {
+  const double a = piece.cornerWidth / 2.0;
+  const double b = piece.cornerHeight / 2.0;
+  // How far the centre lies past the straight part of the edges, in the
+  // rectangle or beyond it.
+  const double dx = std::max({0.0, piece.left + a - (x + 0.5), x + 0.5 - (piece.right - a)});
+  const double dy = std::max({0.0, piece.top + b - (y + 0.5), y + 0.5 - (piece.bottom - b)});
+  return (dx / a) * (dx / a) + (dy / b) * (dy / b) <= 1;
+}
+
+// The piece's pixels in row y as [left, right); empty (right <= left) for a
+// row outside it.
 std::pair<int, int> rowOf(const RoundRect& piece, int y) {
-  if (y < piece.top || y >= piece.bottom) return {0, 0};
   int left = piece.left;
   int right = piece.right;
-  while (left < right && !contains(piece, left, y)) ++left;
-  while (right > left && !contains(piece, right - 1, y)) --right;
+  while (left < right && !inPiece(piece, left, y)) ++left;
+  while (right > left && !inPiece(piece, right - 1, y)) --right;
   return {left, right};
 }
 
@@ -55,30 +58,6 @@ OutlinePieces outlinePieces(float horizontalScale, float verticalScale, int16_t 
   const Axis x{horizontalScale, twipsPerPixelX, horizontalOffset};
   const Axis y{verticalScale, twipsPerPixelY, verticalOffset};
   return {convert(kPanel, x, y), convert(kTab, x, y)};
-}
-
-bool contains(const RoundRect& piece, int x, int y) {
-  if (x < piece.left || x >= piece.right || y < piece.top || y >= piece.bottom) return false;
-  // A corner larger than the rectangle is cut to its size.
-  const double a = std::clamp(piece.cornerWidth, 0, piece.right - piece.left) / 2.0;
-  const double b = std::clamp(piece.cornerHeight, 0, piece.bottom - piece.top) / 2.0;
-  if (a <= 0 || b <= 0) return true;
-
-  const double cx = x + 0.5;
-  const double cy = y + 0.5;
-  double dx = 0;
-  double dy = 0;
-  if (cx < piece.left + a) {
-    dx = piece.left + a - cx;
-  } else if (cx > piece.right - a) {
-    dx = cx - (piece.right - a);
-  }
-  if (cy < piece.top + b) {
-    dy = piece.top + b - cy;
-  } else if (cy > piece.bottom - b) {
-    dy = cy - (piece.bottom - b);
-  }
-  return (dx / a) * (dx / a) + (dy / b) * (dy / b) <= 1;
 }
 
 std::vector<Span> outlineSpans(const OutlinePieces& pieces) {

@@ -28,10 +28,6 @@ struct OutlinePieces {
 OutlinePieces outlinePieces(float horizontalScale, float verticalScale, int16_t horizontalOffset,
                             int16_t verticalOffset, double twipsPerPixelX, double twipsPerPixelY);
 
-// A pixel belongs to a rounded rectangle when it lies inside the rectangle
-// and, within a corner, its centre lies inside the corner's ellipse.
-bool contains(const RoundRect& piece, int x, int y);
-
 // One run of pixels of a row: x from left up to, not including, right.
 struct Span {
   int y, left, right;
@@ -39,7 +35,9 @@ struct Span {
 };
 
 // The pixels of the union of both pieces, top row first and left to right
-// within a row, touching runs joined.
+// within a row, touching runs joined. A pixel belongs to a piece when it lies
+// inside its rectangle and, within a corner, its centre lies inside the
+// corner's ellipse.
 std::vector<Span> outlineSpans(const OutlinePieces& pieces);
 
 }  // namespace chrome

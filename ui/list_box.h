@@ -17,7 +17,6 @@ class ListBox : public QListWidget {
 
   void AddItem(const QString& text);
   void Clear();
-  int ListCount() const { return count(); }
 
   // The selected item's text; empty when nothing is selected.
   QString text() const;

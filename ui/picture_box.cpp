@@ -204,8 +204,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-  if (onKeyDown && onKeyDown(event->key(), shiftCode(event->modifiers()))) return;
-  QWidget::keyPressEvent(event);
+  if (onKeyDown) onKeyDown(event->key(), shiftCode(event->modifiers()));
 }
 
 }  // namespace ui
