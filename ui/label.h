@@ -14,11 +14,7 @@ class Label : public QLabel {
   std::function<void()> onClick;
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  bool pressed_ = false;
 };
 
 }  // namespace ui

@@ -235,19 +235,25 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColours) {
     w->picture->CurrentX = 20;
     w->picture->Print("I");
     if (!textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
-    EXPECT_EQ(colourAt(1, 1), Qt::green);
-    EXPECT_EQ(colourAt(5, 95), Qt::yellow);
-    // Whole pixels from corner to corner; a box of no size is one pixel.
-    for (const QPoint inside : {QPoint(95, 5), QPoint(189, 94), QPoint(50, 98)})
-      EXPECT_EQ(colourAt(inside.x(), inside.y()), Qt::red);
-    for (const QPoint outside : {QPoint(190, 94), QPoint(189, 95), QPoint(94, 50), QPoint(95, 4),
-                                 QPoint(51, 98), QPoint(50, 99)})
-      EXPECT_EQ(colourAt(outside.x(), outside.y()), Qt::yellow);
+    // The picture at the top left; whole pixels from corner to corner of a
+    // box, and one pixel for a box of no size.
+    const std::tuple<int, int, Qt::GlobalColor> pixels[] = {
+        {0, 0, Qt::green},     {9, 9, Qt::green},    {10, 5, Qt::yellow}, {5, 10, Qt::yellow},
+        {95, 5, Qt::red},      {189, 94, Qt::red},   {50, 98, Qt::red},   {190, 94, Qt::yellow},
+        {189, 95, Qt::yellow}, {94, 50, Qt::yellow}, {95, 4, Qt::yellow}, {51, 98, Qt::yellow},
+        {50, 99, Qt::yellow}};
+    for (const auto& [x, y, colour] : pixels) EXPECT_EQ(colourAt(x, y), colour) << x << "," << y;
     EXPECT_TRUE(blueIn({100, 10, 90, 80})) << "the text on the box";
     EXPECT_TRUE(blueIn({20, 10, 40, 80}));
   }
+  // The same text elsewhere shows there alone; erased, nothing shows.
   w->picture->Cls();
-  EXPECT_FALSE(blueIn({0, 0, 200, 100})) << "erased to the bare picture";
+  w->picture->CurrentX = 120;
+  w->picture->Print("I");
+  EXPECT_FALSE(blueIn({20, 0, 40, 100}));
+  EXPECT_TRUE(blueIn({120, 0, 40, 100}));
+  w->picture->Cls();
+  EXPECT_FALSE(blueIn({0, 0, 200, 100}));
 }
 
 TEST_F(FormRuntimeTest, DropDownRunsItsClickOnlyForAPickAndTypingAddsNoEntry) {
