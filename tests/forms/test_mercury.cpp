@@ -1,0 +1,201 @@
+// Moving the mercury with the mouse or the keyboard: the values at its height
+// on the scale the last conversion left, and what never starts, ends or
+// changes a drag.
+#include <QLabel>
+#include <cmath>
+
+#include "chrome/module1.h"
+#include "harness.h"
+
+namespace {
+
+using MercuryTest = harness::MainWindowTest;
+const QString kDegree = QString(QChar(176));
+constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
+               kRelease = QEvent::MouseButtonRelease;
+
+// The scale stays the one the last conversion drew, also when the direction
+// has changed since: the same numbers, now in the other unit.
+TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
+  // Converted (none: nothing since start) in one direction, dragged to a
+  // height in another, and what 'From' and 'To' then show.
+  const std::tuple<const char*, int, int, float, const char*, const char*> cases[] = {
+      {"50", 1, 1, -0.25f, "25.00", "-3.89"},
+      {"50", 1, 2, -0.25f, "25.00", "77.00"},
+      {"-40", 1, 1, -0.6f, "-40.00", "-40.00"},
+      {"-40", 1, 2, -0.6f, "-40.00", "-40.00"},
+      {nullptr, 1, 1, -0.5f, "0.50", "-17.50"},
+      {"0.05", 2, 2, -0.3f, "0.03", "32.05"},
+      {"-0.5", 1, 1, -0.75f, "-0.25", "-17.92"},
+      {"-0.5", 1, 2, -0.75f, "-0.25", "31.55"},
+      {"-1", 1, 1, -0.5f, "-5.00", "-20.56"},
+      {"100", 2, 2, -0.1f, "100.00", "212.00"},
+      {"3e9", 1, 1, -0.5f, "5,000,000,000.00", "2,777,777,700.00"},
+  };
+  for (const auto& [converted, convertedIn, draggedIn, y, from, to] : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << (converted ? converted : "start-up") << " dragged in " << draggedIn);
+    restart();
+    direction(convertedIn);
+    if (converted) enterAndConvert(converted);
+    const auto before = harness::drawnTexts(*form->PicTherm);
+    direction(draggedIn);
+    dragTo(y);
+    EXPECT_EQ(form->Text1->text() + " " + form->Text2->text(), QString(from) + " " + to);
+    EXPECT_EQ(form->leftpicindicator->text() + form->rightpicindicator->text(),
+              draggedIn == 1 ? kDegree + "F" + kDegree + "C" : kDegree + "C" + kDegree + "F");
+    EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, y);
+    const auto after = harness::drawnTexts(*form->PicTherm);
+    ASSERT_EQ(after.size(), 20u);
+    for (std::size_t i = 0; i < before.size() / 2; ++i) EXPECT_EQ(after[i].text, before[i].text);
+  }
+}
+
+TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
+  enterAndConvert("50");
+  const auto drawn = form->PicTherm->displayList().size();
+  const auto at = [this](float x, float y) { return form->PicTherm->toPixel({x, y}).toPoint(); };
+  QTest::mousePress(form->PicTherm, Qt::LeftButton, {}, at(-0.03f, -0.5f));
+  EXPECT_EQ(form->Text1->text(), "50") << "a press alone draws nothing";
+  for (const float outside : {-1.0f, -1.1f, 0.0f, 0.2f}) {
+    mouse(kMove, Qt::NoButton, Qt::LeftButton, outside);
+    EXPECT_EQ(form->Text1->text(), "50") << outside;
+    EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
+  }
+  // Moves come while the button is held, also far outside the thermometer;
+  // only the height counts.
+  QTest::mouseMove(form->PicTherm, at(-4, -0.4f));
+  const QString outside = form->Text1->text();
+  QTest::mouseMove(form->PicTherm, at(-0.03f, -0.4f));
+  EXPECT_EQ(form->Text1->text(), outside);
+  EXPECT_NE(outside, "50");
+  // The right button neither ends nor starts a drag.
+  mouse(kPress, Qt::RightButton, Qt::RightButton | Qt::LeftButton, -0.5f);
+  mouse(kRelease, Qt::RightButton, Qt::LeftButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.3f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  QTest::mouseRelease(form->PicTherm, Qt::LeftButton, {}, at(-0.03f, -0.3f));
+  mouse(kPress, Qt::RightButton, Qt::RightButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::RightButton, -0.2f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, -0.3f);
+}
+
+// Only a Celsius drag tests the 'From' text; a refused drag has ended.
+TEST_F(MercuryTest, CelsiusDragRefusesAFromTextThatIsNoNumber) {
+  enterAndConvert("50");
+  direction(2);
+  form->Text1->setText("abc");
+  const auto drawn = form->PicTherm->displayList().size();
+  harness::MessageBoxRecorder boxes;
+  mouse(kPress, Qt::LeftButton, Qt::LeftButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.3f);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Data");
+  EXPECT_EQ(boxes.shown[0].text,
+            "Please enter a valid number for temperature. Place negative sign\n"
+            "only at beginning of number, and use only one decimal point.");
+  EXPECT_EQ(form->focusWidget(), form->Text1);
+  EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "F") << "captions untouched";
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.2f);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+  direction(1);
+  dragTo(-0.2f);
+  EXPECT_EQ(form->Text1->text(), "20.00");
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(MercuryTest, IntegerScalesDrawOnlyOnceSetAndWriteLongTextsUncut) {
+  Module1::valueToConvert = 12;  // as a preset leaves it, before any integer scale
+  direction(2);
+  dragTo(-0.5f);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "C");
+  EXPECT_TRUE(form->PicTherm->displayList().empty());
+  EXPECT_EQ(form->Text1->text(), "0");
+  direction(1);
+  type("999999999");
+  convert();
+  dragTo(-0.99999f);
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  // Typing limits the length again, and cuts nothing already there.
+  QTest::keyClick(form->Text1, Qt::Key_End);
+  type("5");
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  convert();
+  EXPECT_EQ(form->Text2->text(), "5,555,500,000.00");
+  EXPECT_EQ(harness::drawnTexts(*form->PicTherm)[9].text, "1.0E10") << "the same scale";
+}
+
+// Counts the paints the window system asks of a widget.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+TEST_F(MercuryTest, EveryDrawingReachesTheScreen) {
+  PaintCounter counter(form->PicTherm);
+  const auto repaints = [&](const std::function<void()>& draw) {
+    const int before = counter.paints;
+    draw();
+    return QTest::qWaitFor([&] { return counter.paints > before; }, 2000);
+  };
+  EXPECT_TRUE(repaints([&] { enterAndConvert("50"); }));
+  mouse(kPress, Qt::LeftButton, Qt::LeftButton, -0.5f);
+  for (const float y : {-0.3f, -0.4f})
+    EXPECT_TRUE(repaints([&] { mouse(kMove, Qt::NoButton, Qt::LeftButton, y); }));
+  // Drawn while hidden: painted when the window comes back.
+  form->hide();
+  enterAndConvert("-40");
+  EXPECT_TRUE(repaints([&] { form->show(); }));
+}
+
+// Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from
+// where the mercury stands; never past the ends, where a drag stops too.
+TEST_F(MercuryTest, KeysStepTheMercuryWithinTheScale) {
+  const std::tuple<int, const char*, Qt::Key, int, float, const char*, const char*> cases[] = {
+      {1, "50", Qt::Key_Up, 3, -0.53f, "53.00", "11.67"},
+      {1, "50", Qt::Key_PageDown, 2, -0.3f, "30.00", "-1.11"},
+      {2, "100", Qt::Key_PageUp, 1, -0.2f, "200.00", "392.00"},
+      {1, "-40", Qt::Key_Up, 1, -0.61f, "-39.00", "-39.44"},
+      {2, "-0.5", Qt::Key_PageDown, 1, -0.4f, "-0.60", "30.92"},
+      {1, "0.05", Qt::Key_Down, 1, -0.49f, "0.05", "-17.75"},
+      {1, nullptr, Qt::Key_Up, 1, -0.01f, "0.01", "-17.77"},
+      {1, "50", Qt::Key_PageUp, 120, -1, "100.00", "37.78"},
+      {1, "-40", Qt::Key_Down, 120, 0, "-100.00", "-73.33"},
+      {1, "0", Qt::Key_Down, 1, 0, "0.00", "-17.78"},
+      // Other keys leave the thermometer as the conversion drew it.
+      {1, "50", Qt::Key_Left, 1, -0.5f, "50", "10.00"},
+      {1, "50", Qt::Key_5, 1, -0.5f, "50", "10.00"},
+  };
+  for (const auto& [direction, converted, key, times, height, from, to] : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << (converted ? converted : "start-up") << ", " << times << " x key " << key);
+    restart();
+    this->direction(direction);
+    if (converted) enterAndConvert(converted);
+    for (int i = 0; i < times; ++i) QTest::keyClick(form->PicTherm, key);
+    const float top = harness::drawnBoxes(*form->PicTherm).at(0).y2;
+    EXPECT_NEAR(top, height, 1e-6);
+    EXPECT_TRUE(top > -1 && top < 0) << top;
+    EXPECT_EQ(form->Text1->text() + " " + form->Text2->text(), QString(from) + " " + to);
+  }
+  // From the dragged height, not the conversion's; a conversion starts again
+  // from its own level.
+  enterAndConvert("50");
+  dragTo(-0.25f);
+  QTest::keyClick(form->PicTherm, Qt::Key_Up);
+  EXPECT_EQ(form->Text1->text(), "26.00");
+  enterAndConvert("70");
+  QTest::keyClick(form->PicTherm, Qt::Key_Down);
+  EXPECT_EQ(form->Text1->text(), "69.00");
+}
+
+}  // namespace
