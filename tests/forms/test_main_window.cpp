@@ -37,6 +37,9 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
                                                          {100, 326, true},
                                                          {100, 327, false}})
     EXPECT_EQ(f->mask().contains(QPoint(x, y)), kept) << x << ", " << y;
+  // The thermometer's units: x from -1 to 1 across, y from -1.15 at the top to 0.33.
+  EXPECT_EQ(f->PicTherm->toPixel({-1, -1.15}).toPoint(), QPoint(0, 0));
+  EXPECT_EQ(f->PicTherm->toPixel({1, 0.33}).toPoint(), QPoint(97, 273));
   const double points = 8.25;
   harness::expectLayout({
       {f->PicTherm, 1585, 620, 1455, 4095, "", 6, false},
