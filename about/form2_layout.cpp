@@ -27,7 +27,6 @@ QFont labelFont(double points) {
 void Form2::buildControls() {
   setWindowTitle(QStringLiteral("About Caldorine"));
   setFixedSize(ui::twips(4455), ui::twips(2820));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   Command1 = place<ui::CommandButton>(this, 200, 20, 855, 300);
   Command1->setText(QStringLiteral("Overview"));

@@ -31,7 +31,6 @@ Control* place(QWidget* container, int left, int top, int width, int height,
 void frmtemperature::buildControls() {
   setWindowTitle(QStringLiteral("Caldorine"));
   setFixedSize(ui::twips(3150), ui::twips(4950));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   // The unit captions go in first: the thermometer in front of them hides
   // their lowest edge.

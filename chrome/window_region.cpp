@@ -42,13 +42,11 @@ bool inPiece(const RoundRect& piece, int x, int y) {
 }
 
 // The piece's pixels in row y as [left, right); empty (right <= left) for a
-// row outside it.
+// row outside it. The corners mirror each other, so the row does too.
 std::pair<int, int> rowOf(const RoundRect& piece, int y) {
   int left = piece.left;
-  int right = piece.right;
-  while (left < right && !inPiece(piece, left, y)) ++left;
-  while (right > left && !inPiece(piece, right - 1, y)) --right;
-  return {left, right};
+  while (left < piece.right && !inPiece(piece, left, y)) ++left;
+  return {left, piece.right - (left - piece.left)};
 }
 
 }  // namespace

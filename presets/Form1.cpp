@@ -11,7 +11,6 @@
 #include "presets/preset_catalogue.h"
 #include "ui/art_resolution.h"
 #include "ui/buttons.h"
-#include "ui/fonts.h"
 #include "ui/list_box.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
@@ -40,7 +39,6 @@ Form1::Form1()
                Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("Caldorine - Useful Temperatures "));
   setFixedSize(ui::twips(4440), ui::twips(1635));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   List1 = new ui::ListBox(this);
   List1->setGeometry(ui::twipsRect(50, 100, 1815, 1425));

@@ -42,29 +42,6 @@ TEST(PresetCatalogue, EveryLookUpFindsOneEntry) {
             std::tuple(1, 2, std::nullopt));
 }
 
-TEST(PresetCatalogue, LookUpIsExactAndFoodsGoByCookingMethod) {
-  // Sub-topic, cooking method, then the Fahrenheit and Celsius texts; none: no preset.
-  const std::tuple<std::string, int16_t, std::string_view, std::string_view> cases[] = {
-      {"Mercury", 0, "-37.9", "-38.3"},
-      {"Freezer", 2, "0", "-17.78"},
-      {"Marlin", 1, "140", "60"},
-      {"Marlin", 2, "165", "74"},
-      {"Marlin", 0, "", ""},
-      {"Mercury ", 0, "", ""},
-      {kStoveOvenHeading.data(), 1, "", ""}};
-  for (const auto& [subTopic, method, fahrenheit, celsius] : cases) {
-    SCOPED_TRACE("'" + subTopic + "' method " + std::to_string(method));
-    const auto preset = findPreset(subTopic, method);
-    ASSERT_EQ(preset.has_value(), !fahrenheit.empty());
-    if (!preset) continue;
-    EXPECT_EQ(std::pair(preset->fahrenheit.text, preset->celsius.text),
-              std::pair(fahrenheit, celsius));
-    EXPECT_EQ(valueFor(*preset, 1)->number, preset->fahrenheit.number);
-    EXPECT_EQ(valueFor(*preset, 2)->text, celsius);
-    EXPECT_FALSE(valueFor(*preset, 0) || valueFor(*preset, 3));
-  }
-}
-
 // The main window converts the text it is handed, so each must be a plain
 // decimal; and Celsius must match Fahrenheit to the places written.
 TEST(PresetCatalogue, StoredTextsArePlainNumbersWhoseSidesAgreeSaveFour) {

@@ -82,13 +82,15 @@ inline QImage painted(QWidget* control) {
   return window->grab(QRect(control->mapTo(window, QPoint()), control->size())).toImage();
 }
 
-// A control as designed: its place in twips in its container, its text and font.
+// A control as designed: its place in twips in its container, its text,
+// font and tooltip.
 struct Placed {
   QWidget* control;
   int left, top, width, height;
   QString text;
   double points;
   bool bold;
+  QString tooltip = {};
 };
 
 inline void expectLayout(const std::vector<Placed>& designed) {
@@ -101,6 +103,7 @@ inline void expectLayout(const std::vector<Placed>& designed) {
     EXPECT_EQ(text.isValid() ? text.toString() : QString(), p.text);
     EXPECT_EQ(p.control->font().pointSizeF(), p.points);
     EXPECT_EQ(p.control->font().bold(), p.bold);
+    EXPECT_EQ(p.control->toolTip(), p.tooltip);
   }
 }
 
