@@ -23,7 +23,6 @@ class ProgramChange {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setSortingEnabled(false);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
     // A deselection (Ctrl+click) picks nothing, so there is nothing to run.
     if (programChanging_ || selectedItems().isEmpty()) return;

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
@@ -167,6 +168,20 @@ class MainWindowTest : public ::testing::Test {
   void enterAndConvert(const QString& text) {
     form->Text1->setText(text);
     convert();
+  }
+
+  // What the window shows, in a line: 'From' and 'To', the unit captions,
+  // the top of the mercury, and the first and last labels of both scales.
+  QString shows() const {
+    const auto texts = drawnTexts(*form->PicTherm);
+    const auto boxes = drawnBoxes(*form->PicTherm);
+    QString line = form->Text1->text() + " | " + form->Text2->text() + " | " +
+                   form->leftpicindicator->text() + form->rightpicindicator->text() + " | " +
+                   (boxes.size() == 1 ? QString::number(boxes[0].y2) : "no mercury");
+    if (texts.size() != 20) return line + " | " + QString::number(texts.size()) + " labels";
+    for (std::size_t first : {0, 10})
+      line += QString(" | %1..%2").arg(texts[first].text.c_str(), texts[first + 9].text.c_str());
+    return line;
   }
 
   frmtemperature* form = nullptr;

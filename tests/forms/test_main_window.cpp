@@ -142,40 +142,32 @@ TEST_F(MainWindowTest, DropDownPicksWaitForConvertAndTypingIsNoPick) {
 }
 
 // Each kind of scale in both directions: the result, the unit captions, the
-// mercury and both scales, nothing of the conversion before left over. The
-// same scale in the other direction gets its own right labels.
+// mercury and both scales, nothing of the conversion before left over; the
+// same scale in the other direction gets its own right labels. 'From' is
+// left selected, to be typed over.
 TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
-  const std::tuple<const char*, int, const char*, float, const char*, const char*> cases[] = {
-      {"100", 1, "37.78", -0.1f, "100", "37.8"},
-      {"100", 2, "212.00", -0.1f, "100", "212.0"},
-      {"0", 1, "-17.78", 0, " 0.1", "-17.7222"},
-      {"0.05", 2, "32.09", -0.5f, " 0.01", "32.0180"},
-      {"-0.5", 1, "-18.06", -0.5f, " 0", "-17.7778"},
-      {"-0.5", 2, "31.10", -0.5f, " 0", "32.0000"},
-      {" -9.5 ", 1, "-23.06", -0.905f, "0", "-17.8"},
-      {"-40", 2, "-40.00", -0.6f, "0", "32.0"},
+  // clang-format off
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"100", 1, "100 | 37.78 | °F°C | -0.1 | 100..1,000 | 37.8..537.8"},
+      {"100", 2, "100 | 212.00 | °C°F | -0.1 | 100..1,000 | 212.0..1,832.0"},
+      {"0", 1, "0 | -17.78 | °F°C | 0 |  0.1.. 1 | -17.7222..-17.2222"},
+      {"0.05", 2, "0.05 | 32.09 | °C°F | -0.5 |  0.01.. 0.1 | 32.0180..32.1800"},
+      {"-0.5", 1, "-0.5 | -18.06 | °F°C | -0.5 |  0..-0.9 | -17.7778..-18.2778"},
+      {"-0.5", 2, "-0.5 | 31.10 | °C°F | -0.5 |  0..-0.9 | 32.0000..30.3800"},
+      {" -9.5 ", 1, " -9.5  | -23.06 | °F°C | -0.905 | 0..-90 | -17.8..-67.8"},
+      {"-40", 2, "-40 | -40.00 | °C°F | -0.6 | 0..-90 | 32.0..-130.0"},
       // Numbers the program writes itself convert again.
-      {"5,000,000,000.00", 1, "2,777,777,700.00", -0.5f, "1.0E9", "5.55E8"},
+      {"5,000,000,000.00", 1, "5,000,000,000.00 | 2,777,777,700.00 | °F°C | -0.5 | 1.0E9..1.0E10 | 5.55E8..5.55E9"},
   };
-  for (const auto& [typed, direction, result, mercury, firstLeft, firstRight] : cases) {
-    SCOPED_TRACE(testing::Message() << typed << " in direction " << direction);
-    this->direction(direction);
+  // clang-format on
+  for (const auto& [typed, chosen, expected] : cases) {
+    direction(chosen);
     enterAndConvert(typed);
-    EXPECT_EQ(form->Text2->text(), result);
-    const QString left = direction == 1 ? "F" : "C", right = direction == 1 ? "C" : "F";
-    EXPECT_EQ(form->leftpicindicator->text() + form->rightpicindicator->text(),
-              kDegree + left + kDegree + right);
-    const auto& drawn = form->PicTherm->displayList();
-    ASSERT_EQ(drawn.size(), 21u);
-    EXPECT_EQ(std::tuple(drawn[0].x1, drawn[0].y1, drawn[0].x2, drawn[0].color),
-              std::tuple(-0.07f, 0.0f, 0.0f, QColor(178, 24, 0)));
-    EXPECT_NEAR(drawn[0].y2, mercury, 1e-6);
-    const auto texts = harness::drawnTexts(*form->PicTherm);
-    EXPECT_EQ(texts.size(), 20u);
-    EXPECT_EQ(std::pair(texts[0].text, texts[10].text),
-              (std::pair<std::string, std::string>(firstLeft, firstRight)));
+    EXPECT_EQ(shows(), expected);
+    EXPECT_EQ(form->PicTherm->displayList().size(), 21u);
+    EXPECT_EQ(form->PicTherm->displayList()[0].color, QColor(178, 24, 0));
     EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-    EXPECT_EQ(form->Text1->selectedText(), form->Text1->text()) << "ready to be typed over";
+    EXPECT_EQ(form->Text1->selectedText(), form->Text1->text());
   }
   // Also while another window is active and Qt holds the focus change back.
   QWidget other;
@@ -186,37 +178,33 @@ TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
   EXPECT_EQ(form->Text1->selectedText(), form->Text1->text());
 }
 
-// The message is titled after the unit typed in; the picture stays bare and
-// nothing else changes. Convert still keeps what it could read of the text
-// for a later drag.
+// The message is titled after the unit typed in; the picture is left bare
+// and nothing else changes. Convert still keeps what it could read of the
+// text for a later drag.
 TEST_F(MainWindowTest, ConvertRefusesTextsThatAreNoNumber) {
   const std::tuple<const char*, int, float> cases[] = {
-      {"", 1, 37},    {"abc", 2, 37}, {"1.2.3", 1, 37},       {"1 2", 2, 37},
-      {"12-", 1, 12}, {"-", 2, 0},    {"1e39", 1, 37},        {"-5e38", 2, 37},
-      {"inf", 1, 37}, {"5- ", 2, 37}, {"3.4e38", 1, 3.4e38f},
-  };
-  const auto shown = [this] {
-    return std::tuple(form->Text2->text(), form->leftpicindicator->text(),
-                      form->rightpicindicator->text(), form->scale.fahrenheitValue,
-                      form->scale.celsiusValue, form->scale.mercuryLevel);
-  };
-  for (const auto& [text, direction, kept] : cases) {
+      {"", 1, 37}, {"abc", 2, 37},  {"1.2.3", 1, 37}, {"12-", 1, 12},
+      {"-", 2, 0}, {"1e39", 1, 37}, {"5- ", 2, 37},   {"3.4e38", 1, 3.4e38f}};
+  for (const auto& [text, chosen, kept] : cases) {
     SCOPED_TRACE(text);
-    this->direction(3 - direction);
+    direction(3 - chosen);
     enterAndConvert("37");
-    this->direction(direction);
-    const auto before = shown();
+    direction(chosen);
+    const auto unchanged = [this] {
+      return form->Text2->text() + form->leftpicindicator->text() + form->rightpicindicator->text();
+    };
+    const QString before = unchanged();
     harness::MessageBoxRecorder boxes;
     enterAndConvert(text);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, direction == 1 ? "Data Entry" : "Data");
+    EXPECT_EQ(boxes.shown[0].title, chosen == 1 ? "Data Entry" : "Data");
     EXPECT_EQ(boxes.shown[0].text,
               "Please enter a valid number for temperature. Place negative\n"
               "sign only at beginning of number. Use only one decimal point.\n"
               "No spaces between digits.");
     EXPECT_EQ(Module1::valueToConvert, kept);
+    EXPECT_EQ(unchanged(), before);
     EXPECT_TRUE(form->PicTherm->displayList().empty());
-    EXPECT_EQ(shown(), before);
     EXPECT_EQ(form->focusWidget(), form->Text1);
   }
 }

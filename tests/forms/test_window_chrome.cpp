@@ -58,9 +58,15 @@ TEST_F(WindowChromeTest, TitleButtonsLookPressedWhileHeldAndActOnTheRelease) {
     restart();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->*member);
     ASSERT_TRUE(face && face->actionInterface());
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(actions(), acted);
   }
+  // The hidden stores of the pressed pictures are no buttons.
+  restart();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->QuesHolder)->role(), QAccessible::Graphic);
 }
 
 TEST_F(WindowChromeTest, BrowserFollowsMinimiseAndRestore) {
