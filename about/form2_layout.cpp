@@ -61,7 +61,4 @@ void Form2::buildControls() {
   Label4->setText(QStringLiteral("Comments? Email "));
   Label4->setFont(labelFont(9.75));
   Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  setTabOrder(Command1, Command2);
-  setTabOrder(Command2, Text1);
 }

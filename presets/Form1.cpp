@@ -44,7 +44,6 @@ Form1::Form1()
   List1->setGeometry(ui::twipsRect(50, 100, 1815, 1425));
   List2 = new ui::ListBox(this);
   List2->setGeometry(ui::twipsRect(1970, 100, 2415, 1425));
-  setTabOrder(List1, List2);
 
   List1->onClick = [this] { list1_Click(); };
   List2->onClick = [this] { List2_Click(); };
@@ -71,7 +70,6 @@ QTextEdit& Form1::scalesBox() {
   RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
-  setTabOrder(List2, RichTextBox1);
 
   const presets::ScalesDescription& description = presets::scalesDescription();
   RichTextBox1->setPlainText(fromCatalogue(description.text));
