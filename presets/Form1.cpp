@@ -68,7 +68,6 @@ QTextEdit& Form1::scalesBox() {
   RichTextBox1->setReadOnly(true);
   RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
 
   const presets::ScalesDescription& description = presets::scalesDescription();

@@ -101,9 +101,11 @@ TEST_F(AboutWindowTest, EachButtonShowsItsTextFromTheStartReadOnlyAndEveryOpenin
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_FALSE(form->Text1->textCursor().hasSelection());
+    form->Text1->setFocus();
+    QTest::keyClick(form->Text1, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(form->Text1->textCursor().hasSelection()) << "selected by keyboard";
     EXPECT_EQ(form->Text1->horizontalScrollBar()->maximum(), 0) << "lines wrap";
     // Selected, it can be copied but not typed over, cut, pasted into or deleted.
-    form->Text1->setFocus();
     form->Text1->selectAll();
     for (const char* keys : {"A", "Return", "Ctrl+X", "Ctrl+V", "Backspace", "Del", "Ctrl+C"})
       QTest::keySequence(form->Text1, QKeySequence(keys));
