@@ -135,12 +135,9 @@ void frmtemperature::Command2_Click() {
   Module1::browserShown = 1;
 }
 
-// A blank is no sub-topic, so nothing stays selected and the same preset can
-// be chosen again. Reaching the browser loads it, unseen, if it was closed.
-void frmtemperature::clearPresetSelection() {
-  ui::ListBox& subTopics = *ui::Instance<Form1>().List2;
-  if (subTopics.text() != QStringLiteral(" ")) subTopics.setText(QStringLiteral(" "));
-}
+// Nothing stays selected, so the same preset can be chosen again. Reaching
+// the browser loads it, unseen, if it was closed.
+void frmtemperature::clearPresetSelection() { ui::Instance<Form1>().List2->SelectNone(); }
 
 void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().size()); }
 

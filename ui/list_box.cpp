@@ -53,14 +53,7 @@ QString ListBox::text() const {
   return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void ListBox::setText(const QString& text) {
-  ProgramChange change(programChanging_);
-  for (int row = 0; row < count(); ++row) {
-    if (item(row)->text() == text) {
-      setCurrentRow(row);
-      return;
-    }
-  }
+void ListBox::SelectNone() {
   clearSelection();
   setCurrentRow(-1);
 }

@@ -1,15 +1,10 @@
-// The useful temperatures: keys compare exactly, foods go by cooking method,
-// every stored text is a plain number, and the two sides of each entry agree
-// except where they are known not to.
+// The useful temperatures: keys compare exactly, and foods go by cooking
+// method.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
-#include <regex>
-#include <set>
 
 #include "presets/preset_catalogue.h"
-#include "thermometer/number_reading.h"
 
 namespace presets {
 namespace {
@@ -40,31 +35,6 @@ TEST(PresetCatalogue, EveryLookUpFindsOneEntry) {
   EXPECT_EQ(std::tuple(cookingMethodOfHeading(stove[0]), cookingMethodOfHeading(microwave[0]),
                        cookingMethodOfHeading(stove[1])),
             std::tuple(1, 2, std::nullopt));
-}
-
-// The main window converts the text it is handed, so each must be a plain
-// decimal; and Celsius must match Fahrenheit to the places written.
-TEST(PresetCatalogue, StoredTextsArePlainNumbersWhoseSidesAgreeSaveFour) {
-  const std::regex plainDecimal(R"(-?\d+(\.\d+)?)");
-  const auto halfLastPlace = [](std::string_view text) {
-    const auto point = text.find('.');
-    return 0.5 * std::pow(10.0, point == text.npos ? 0.0 : -double(text.size() - point - 1));
-  };
-  std::set<std::string_view> disagreeing;
-  for (const PresetEntry& entry : presetCatalogue()) {
-    SCOPED_TRACE(std::string(entry.subTopic));
-    for (std::string_view text : {entry.fahrenheitText, entry.celsiusText})
-      EXPECT_TRUE(std::regex_match(text.begin(), text.end(), plainDecimal)) << text;
-    const auto fahrenheit = thermometer::readNumber(entry.fahrenheitText);
-    const auto celsius = thermometer::readNumber(entry.celsiusText);
-    ASSERT_TRUE(fahrenheit && celsius);
-    const double allowed =
-        halfLastPlace(entry.celsiusText) + halfLastPlace(entry.fahrenheitText) * 5.0 / 9.0;
-    if (std::abs((*fahrenheit - 32.0) * 5.0 / 9.0 - *celsius) > allowed + 1e-6)
-      disagreeing.insert(entry.subTopic);
-  }
-  EXPECT_EQ(disagreeing,
-            (std::set<std::string_view>{"Mercury", "Osmium", "Red (Type M)", "Algae"}));
 }
 
 }  // namespace
