@@ -96,6 +96,7 @@ TEST_F(FormRuntimeTest, WindowsLoadOnceUnloadOnceAndTheLastUnloadEndsTheProgram)
   EXPECT_EQ(w->resizes, restored) << "other changes are no resize";
   w->Hide();
   EXPECT_TRUE(ui::IsLoaded<TestWindow>() && !w->isVisible());
+  w->Show();
   const QPointer<TestWindow> old = w;
   w->close();  // the close box unloads
   old->Unload();
