@@ -35,12 +35,7 @@ void Form2::buildControls() {
 
   // Read-only, but the reader may select, copy and scroll with the keyboard.
   Text1 = place<QPlainTextEdit>(this, 80, 360, 4335, 2055);
-  Text1->setReadOnly(true);
   Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1->setTabChangesFocus(true);
 
   Label1 = place<QLabel>(this, 1210, 0, 2055, 375);
   Label1->setText(QStringLiteral("Caldorine v1.1"));

@@ -65,10 +65,7 @@ QTextEdit& Form1::scalesBox() {
   // Made after the lists, so it lies over List2 while shown.
   RichTextBox1 = new QTextEdit(this);
   RichTextBox1->setGeometry(ui::twipsRect(1950, 90, 2445, 1455));
-  RichTextBox1->setReadOnly(true);
   RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
 
   const presets::ScalesDescription& description = presets::scalesDescription();
   RichTextBox1->setPlainText(fromCatalogue(description.text));
