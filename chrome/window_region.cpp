@@ -41,8 +41,8 @@ bool inPiece(const RoundRect& piece, int x, int y) {
   return (dx / a) * (dx / a) + (dy / b) * (dy / b) <= 1;
 }
 
-// The piece's pixels in row y as [left, right); empty (right <= left) for a
-// row outside it. The corners mirror each other, so the row does too.
+// The piece's pixels in one of its rows as [left, right). The corners mirror
+// each other, so the row does too.
 std::pair<int, int> rowOf(const RoundRect& piece, int y) {
   int left = piece.left;
   while (left < piece.right && !inPiece(piece, left, y)) ++left;
@@ -60,20 +60,10 @@ OutlinePieces outlinePieces(float horizontalScale, float verticalScale, int16_t 
 
 std::vector<Span> outlineSpans(const OutlinePieces& pieces) {
   std::vector<Span> spans;
-  const int top = std::min(pieces.panel.top, pieces.tab.top);
-  const int bottom = std::max(pieces.panel.bottom, pieces.tab.bottom);
-  for (int y = top; y < bottom; ++y) {
-    auto a = rowOf(pieces.panel, y);
-    auto b = rowOf(pieces.tab, y);
-    if (a.first >= a.second) a = b;
-    if (b.first >= b.second) b = a;
-    if (a.first >= a.second) continue;
-    if (b.first < a.first) std::swap(a, b);
-    if (b.first <= a.second) {
-      spans.push_back({y, a.first, std::max(a.second, b.second)});
-    } else {
-      spans.push_back({y, a.first, a.second});
-      spans.push_back({y, b.first, b.second});
+  for (const RoundRect& piece : {pieces.panel, pieces.tab}) {
+    for (int y = piece.top; y < piece.bottom; ++y) {
+      const auto [left, right] = rowOf(piece, y);
+      spans.push_back({y, left, right});
     }
   }
   return spans;

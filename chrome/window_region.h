@@ -1,6 +1,6 @@
 // The main window's outline, computed without any toolkit: the two rounded
-// rectangles it is made of, converted to device pixels, and the pixel spans
-// of their union, row by row.
+// rectangles it is made of, converted to device pixels, and their pixels,
+// row by row.
 #pragma once
 
 #include <cstdint>
@@ -34,10 +34,9 @@ struct Span {
   bool operator==(const Span&) const = default;
 };
 
-// The pixels of the union of both pieces, top row first and left to right
-// within a row, touching runs joined. A pixel belongs to a piece when it lies
-// inside its rectangle and, within a corner, its centre lies inside the
-// corner's ellipse.
+// Every row of both pieces, the panel's first; the outline is their union.
+// A pixel belongs to a piece when it lies inside its rectangle and, within a
+// corner, its centre lies inside the corner's ellipse.
 std::vector<Span> outlineSpans(const OutlinePieces& pieces);
 
 }  // namespace chrome
