@@ -44,8 +44,6 @@ void frmtemperature::Form_Load() {
   BuildWindowRegion(1.0f, 1.0f, 0, 0, outline);
   setMask(outline);
   Module1::resetState();
-  // The browser is loaded unseen now, so the main window can always reach it.
-  ui::Instance<Form1>();
   Text1->setText(QStringLiteral("0"));
   Text2->setText(QStringLiteral(" "));
   Text1->setSelection(0, Text1->text().size());
@@ -136,7 +134,8 @@ void frmtemperature::Command2_Click() {
 }
 
 // Nothing stays selected, so the same preset can be chosen again. Reaching
-// the browser loads it, unseen, if it was closed.
+// the browser loads it, unseen, if it is not loaded: the direction chosen at
+// start-up loads it for the whole run.
 void frmtemperature::clearPresetSelection() { ui::Instance<Form1>().List2->SelectNone(); }
 
 void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().size()); }

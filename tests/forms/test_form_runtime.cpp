@@ -244,6 +244,9 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
   }
   // The same text elsewhere shows there alone; erased, nothing shows.
   w->picture->Cls();
+  print(20, "I");
+  EXPECT_TRUE(blueIn({20, 0, 40, 100}));
+  w->picture->Cls();
   print(120, "I");
   EXPECT_FALSE(blueIn({20, 0, 40, 100}));
   EXPECT_TRUE(blueIn({120, 0, 40, 100}));
