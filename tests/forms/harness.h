@@ -120,23 +120,30 @@ inline void expectTabOrder(const std::vector<QWidget*>& stops) {
   }
 }
 
-// The main window, loaded and shown as at start-up, unloaded afterwards.
-class MainWindowTest : public ::testing::Test {
+// A window loaded and shown, unloaded afterwards.
+template <class Window>
+class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    form = &ui::Instance<frmtemperature>();
+    form = &ui::Instance<Window>();
+    form->Show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
   }
   void TearDown() override {
-    ui::Unload<frmtemperature>();
+    ui::Unload<Window>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   void restart() {
     TearDown();
     SetUp();
   }
+  Window* form = nullptr;
+};
 
+// The main window as at start-up, and what a person does with it.
+class MainWindowTest : public WindowTest<frmtemperature> {
+ protected:
   // Types into 'From' key by key, through its filter.
   void type(const QString& keys) { QTest::keyClicks(form->Text1, keys); }
   // Replaces the 'From' text as a paste from its context menu would.
@@ -183,8 +190,6 @@ class MainWindowTest : public ::testing::Test {
       line += QString(" | %1..%2").arg(texts[first].text.c_str(), texts[first + 9].text.c_str());
     return line;
   }
-
-  frmtemperature* form = nullptr;
 };
 
 }  // namespace harness

@@ -15,20 +15,13 @@
 
 namespace {
 
-class AboutWindowTest : public ::testing::Test {
+class AboutWindowTest : public harness::WindowTest<Form2> {
  protected:
-  void SetUp() override {
-    form = &ui::Instance<Form2>();
-    form->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-  }
   void TearDown() override {
-    ui::Unload<Form2>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    WindowTest::TearDown();
     Form2::urlOpener = {};
   }
   QString shown() const { return form->Text1->toPlainText(); }
-  Form2* form = nullptr;
 };
 
 // The painted text's bounding box within a label.

@@ -65,20 +65,14 @@ class TestWindow : public ui::Form {
   void note(const auto&... parts) { seen << QStringList{QVariant(parts).toString()...}.join(' '); }
 };
 
-class FormRuntimeTest : public ::testing::Test {
+class FormRuntimeTest : public harness::WindowTest<TestWindow> {
  protected:
   void SetUp() override {
-    w = &ui::Instance<TestWindow>();
-    w->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    WindowTest::SetUp();
     w->seen.clear();
   }
-  void TearDown() override {
-    ui::Unload<TestWindow>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
   QString seen() { return std::exchange(w->seen, {}).join(", "); }
-  TestWindow* w = nullptr;
+  TestWindow*& w = form;
 };
 
 TEST_F(FormRuntimeTest, WindowsLoadOnceUnloadOnceAndTheLastUnloadEndsTheProgram) {
