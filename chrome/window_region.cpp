@@ -29,23 +29,19 @@ RoundRect convert(const RoundRect& piece, const Axis& x, const Axis& y) {
           y.edge(piece.bottom), x.length(piece.cornerWidth), y.length(piece.cornerHeight)};
 }
 
-// Whether a pixel lies in the piece: within a corner, its centre must lie
-// inside the corner's ellipse.
-bool inPiece(const RoundRect& piece, int x, int y) {
+// The piece's pixels in one of its rows as [left, right). Within a corner a
+// pixel belongs to the piece when its centre lies inside the corner's
+// ellipse; the corners mirror each other, so the row is found from its left.
+std::pair<int, int> rowOf(const RoundRect& piece, int y) {
   const double a = piece.cornerWidth / 2.0;
   const double b = piece.cornerHeight / 2.0;
-  // How far the centre lies past the straight part of the edges, in the
-  // rectangle or beyond it.
-  const double dx = std::max({0.0, piece.left + a - (x + 0.5), x + 0.5 - (piece.right - a)});
+  // How far the centres lie past the straight part of the edges.
   const double dy = std::max({0.0, piece.top + b - (y + 0.5), y + 0.5 - (piece.bottom - b)});
-  return (dx / a) * (dx / a) + (dy / b) * (dy / b) <= 1;
-}
-
-// The piece's pixels in one of its rows as [left, right). The corners mirror
-// each other, so the row does too.
-std::pair<int, int> rowOf(const RoundRect& piece, int y) {
   int left = piece.left;
-  while (left < piece.right && !inPiece(piece, left, y)) ++left;
+  for (; left < piece.right; ++left) {
+    const double dx = std::max(0.0, piece.left + a - (left + 0.5));
+    if ((dx / a) * (dx / a) + (dy / b) * (dy / b) <= 1) break;
+  }
   return {left, piece.right - (left - piece.left)};
 }
 
