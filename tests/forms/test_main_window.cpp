@@ -73,6 +73,11 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
         Pixel{f->PicTherm, 96, 100, kOrange}, Pixel{f->Text1, 60, 15, Qt::white},
         Pixel{f->Text2, 60, 15, Qt::white}})
     EXPECT_EQ(harness::painted(control).pixelColor(x, y), colour);
+  // The style shades the buttons, from the panel's orange.
+  for (QWidget* button : {f->Command1, f->Command2}) {
+    const QColor face = harness::painted(button).pixelColor(4, button->height() / 2);
+    EXPECT_GT(face.red() - face.blue(), 40) << face.name().toStdString();
+  }
   // The pictures, each at its top left over its window's colour: all of the
   // thermometer, and the logo of the window's background.
   for (const auto& [control, art, area] :
