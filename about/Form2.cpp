@@ -47,7 +47,6 @@ void Form2::Form_Load() {
 }
 
 void Form2::showText(const QString& text) {
-  Text1->clear();
   Text1->setPlainText(text);
   // A new text is read from its start.
   Text1->moveCursor(QTextCursor::Start);

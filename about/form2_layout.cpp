@@ -27,7 +27,6 @@ QFont labelFont(double points) {
 void Form2::buildControls() {
   setWindowTitle(QStringLiteral("About Caldorine"));
   setFixedSize(ui::twips(4455), ui::twips(2820));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   Command1 = place<ui::CommandButton>(this, 200, 20, 855, 300);
   Command1->setText(QStringLiteral("Overview"));
@@ -36,11 +35,8 @@ void Form2::buildControls() {
 
   // Read-only, but the reader may select, copy and scroll with the keyboard.
   Text1 = place<QPlainTextEdit>(this, 80, 360, 4335, 2055);
-  Text1->setReadOnly(true);
   Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1->setTabChangesFocus(true);
   Text1->setAccessibleName(QStringLiteral("Overview and Handy Tips"));
 
@@ -63,7 +59,4 @@ void Form2::buildControls() {
   Label4->setText(QStringLiteral("Comments? Email "));
   Label4->setFont(labelFont(9.75));
   Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  setTabOrder(Command1, Command2);
-  setTabOrder(Command2, Text1);
 }

@@ -37,7 +37,7 @@ frmtemperature::frmtemperature() : ui::Form(Qt::Window | Qt::FramelessWindowHint
     PicTherm_MouseMove(b, s, x, y);
   };
   PicTherm->onMouseUp = [this](int b, int s, float x, float y) { PicTherm_MouseUp(b, s, x, y); };
-  PicTherm->onKeyDown = [this](int key, int shift) { return PicTherm_KeyDown(key, shift); };
+  PicTherm->onKeyDown = [this](int key, int shift) { PicTherm_KeyDown(key, shift); };
   connectChrome();
 }
 
@@ -46,38 +46,29 @@ void frmtemperature::Form_Load() {
   BuildWindowRegion(1.0f, 1.0f, 0, 0, outline);
   chrome::applyOutline(this, outline);
   Module1::resetState();
-  // The browser is loaded unseen now, so the main window can always reach it.
-  ui::Instance<Form1>();
   Text1->setText(QStringLiteral("0"));
   Text2->setText(QStringLiteral(" "));
   Text1->setSelection(0, Text1->text().size());
-  leftpicindicator->setText(QString());
-  rightpicindicator->setText(QString());
   Command1->setText(QStringLiteral("Convert"));
   Option1->setText(thermometer::unitText(InputUnit::Fahrenheit) + QStringLiteral(" to ") +
                    thermometer::unitText(InputUnit::Celsius));
   Option2->setText(thermometer::unitText(InputUnit::Celsius) + QStringLiteral(" to ") +
                    thermometer::unitText(InputUnit::Fahrenheit));
   Option1->setValue(true);
-  Option2->setValue(false);
-  decimalPlaces = 2;
   PicTherm->setScale(-1.0f, -1.15f, 2.0f, 1.48f);
   move(ui::twips(1000), ui::twips(2000));
-  Combo1->clear();
   Combo1->addItems(
       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
   Combo1->setText(QStringLiteral("2"));
   backgroundPicture_ = Module1::LoadResourcePicture(102, QStringLiteral("Custom"));
   Show();
   PicTherm->setPicture(Module1::LoadResourcePicture(101, QStringLiteral("Custom")));
-  PicTherm->show();
   loadTitleBitmaps();
 }
 
 // The other windows live as long as the main window; a hidden one left
 // behind would keep the program running with no window to see.
 void frmtemperature::Form_Unload() {
-  windowRegion = QRegion();
   ui::Unload<Form1>();
   ui::Unload<Form2>();
 }
@@ -149,12 +140,10 @@ void frmtemperature::Command2_Click() {
   Module1::browserShown = 1;
 }
 
-// A blank is no sub-topic, so nothing stays selected and the same preset can
-// be chosen again. Reaching the browser loads it, unseen, if it was closed.
-void frmtemperature::clearPresetSelection() {
-  ui::ListBox& subTopics = *ui::Instance<Form1>().List2;
-  if (subTopics.text() != QStringLiteral(" ")) subTopics.setText(QStringLiteral(" "));
-}
+// Nothing stays selected, so the same preset can be chosen again. Reaching
+// the browser loads it, unseen, if it is not loaded: the direction chosen at
+// start-up loads it for the whole run.
+void frmtemperature::clearPresetSelection() { ui::Instance<Form1>().List2->SelectNone(); }
 
 void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().size()); }
 

@@ -50,9 +50,6 @@ class frmtemperature : public ui::Form {
   ui::Image* CloseHolder;
   ui::Image* TempHolder;
 
-  // The window's outline, kept from start-up until unload.
-  QRegion windowRegion;
-
   // Decimals of the numbers written into 'From' and 'To'.
   int16_t decimalPlaces = 2;
   // What the last conversion left for the next one and for the drag.
@@ -124,8 +121,8 @@ class frmtemperature : public ui::Form {
   void PicTherm_MouseDown(int button, int shift, float x, float y);
   void PicTherm_MouseMove(int button, int shift, float x, float y);
   void PicTherm_MouseUp(int button, int shift, float x, float y);
-  // The keyboard's way to move the mercury; true when the key was used.
-  bool PicTherm_KeyDown(int key, int shift);
+  // The keyboard's way to move the mercury.
+  void PicTherm_KeyDown(int key, int shift);
   void moveMercury(float y);
   void redraw(thermometer::InputUnit unit, thermometer::ScaleKind kind, float y);
 

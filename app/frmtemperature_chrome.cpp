@@ -35,8 +35,7 @@ void frmtemperature::BuildWindowRegion(float horizontalScale, float verticalScal
   const chrome::OutlinePieces pieces =
       chrome::outlinePieces(horizontalScale, verticalScale, horizontalOffset, verticalOffset,
                             ui::kTwipsPerPixel, ui::kTwipsPerPixel);
-  windowRegion = chrome::regionOf(chrome::outlineSpans(pieces));
-  region = windowRegion;
+  region = chrome::regionOf(chrome::outlineSpans(pieces));
 }
 
 void frmtemperature::loadTitleBitmaps() {

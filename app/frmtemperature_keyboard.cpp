@@ -5,12 +5,11 @@
 #include "thermometer/mercury_keys.h"
 #include "ui/picture_box.h"
 
-bool frmtemperature::PicTherm_KeyDown(int key, int) {
+void frmtemperature::PicTherm_KeyDown(int key, int) {
   const auto step = thermometer::mercuryKeyStep(key);
-  if (!step) return false;
+  if (!step) return;
   // From where the mercury was last drawn; on a blank picture, from the
   // last conversion's level (the bottom at start-up).
   const float from = thermometer::drawnMercuryTop(*PicTherm, scale.mercuryLevel);
   moveMercury(thermometer::steppedMercuryHeight(from, *step));
-  return true;
 }

@@ -32,7 +32,6 @@ Control* place(QWidget* container, int left, int top, int width, int height,
 void frmtemperature::buildControls() {
   setWindowTitle(QStringLiteral("Caldorine"));
   setFixedSize(ui::twips(3150), ui::twips(4950));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   // The unit captions go in first: the thermometer in front of them hides
   // their lowest edge.
@@ -78,22 +77,23 @@ void frmtemperature::buildControls() {
   Command2->setText(QStringLiteral("List"));
   ui::setBackColor(Command2, kPanelOrange);
 
-  CelCmnd = place<ui::CommandButton>(this, 240, 4560, 615, 255);
-  FarCmnd = place<ui::CommandButton>(this, 960, 4560, 615, 255);
-  CelCmnd->hide();
-  FarCmnd->hide();
-
   QuesB = place<ui::Image>(this, 1110, 105, 285, 255, "About/Help");
   Min = place<ui::Image>(this, 1465, 105, 285, 255, "Minimize");
   CloseB = place<ui::Image>(this, 1820, 105, 285, 255, "Close");
-  QuesHolder = place<ui::Image>(this, 1680, 360, 285, 255);
-  MinHolder = place<ui::Image>(this, 1080, 360, 285, 255);
-  CloseHolder = place<ui::Image>(this, 1440, 360, 285, 255);
-  TempHolder = place<ui::Image>(this, 720, 480, 255, 255);
-  for (ui::Image* store : {QuesHolder, MinHolder, CloseHolder, TempHolder}) store->hide();
-  for (QWidget* unmet : std::initializer_list<QWidget*>{QuesHolder, MinHolder, CloseHolder,
-                                                        TempHolder, CelCmnd, FarCmnd})
-    ui::keepFromAssistiveTechnology(unmet);
+
+  // Never seen, so placed nowhere: the conversion triggers and the stores of
+  // the title buttons' pictures.
+  CelCmnd = new ui::CommandButton(this);
+  FarCmnd = new ui::CommandButton(this);
+  QuesHolder = new ui::Image(this);
+  MinHolder = new ui::Image(this);
+  CloseHolder = new ui::Image(this);
+  TempHolder = new ui::Image(this);
+  for (QWidget* hidden : std::initializer_list<QWidget*>{CelCmnd, FarCmnd, QuesHolder, MinHolder,
+                                                         CloseHolder, TempHolder}) {
+    hidden->hide();
+    ui::keepFromAssistiveTechnology(hidden);
+  }
 
   // Screen readers name a control by its caption; these have a tooltip only.
   PicTherm->setAccessibleName(QStringLiteral("Thermometer"));

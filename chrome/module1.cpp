@@ -5,10 +5,8 @@
 namespace Module1 {
 
 void resetState() {
-  conversionDirection = 0;
   valueToConvert = 0;
   browserShown = 0;
-  cookingMethod = 0;
 }
 
 namespace {

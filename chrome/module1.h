@@ -17,7 +17,9 @@ inline int16_t browserShown = 0;
 // The preset browser's food list: 0 none yet, 1 stove or oven, 2 microwave.
 inline int16_t cookingMethod = 0;
 
-// Back to the values the program starts with.
+// Back to the start values that a run can tell from others: the direction is
+// set by the main window's start-up, and the cooking method only ever read
+// after a food-list heading has set it.
 void resetState();
 
 // The picture built into the program under a resource number and type,

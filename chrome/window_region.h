@@ -1,6 +1,6 @@
 // The main window's outline, computed without any toolkit: the two rounded
-// rectangles it is made of, converted to device pixels, and the pixel spans
-// of their union, row by row.
+// rectangles it is made of, converted to device pixels, and their pixels,
+// row by row.
 #pragma once
 
 #include <cstdint>
@@ -28,18 +28,15 @@ struct OutlinePieces {
 OutlinePieces outlinePieces(float horizontalScale, float verticalScale, int16_t horizontalOffset,
                             int16_t verticalOffset, double twipsPerPixelX, double twipsPerPixelY);
 
-// A pixel belongs to a rounded rectangle when it lies inside the rectangle
-// and, within a corner, its centre lies inside the corner's ellipse.
-bool contains(const RoundRect& piece, int x, int y);
-
 // One run of pixels of a row: x from left up to, not including, right.
 struct Span {
   int y, left, right;
   bool operator==(const Span&) const = default;
 };
 
-// The pixels of the union of both pieces, top row first and left to right
-// within a row, touching runs joined.
+// Every row of both pieces, the panel's first; the outline is their union.
+// A pixel belongs to a piece when it lies inside its rectangle and, within a
+// corner, its centre lies inside the corner's ellipse.
 std::vector<Span> outlineSpans(const OutlinePieces& pieces);
 
 }  // namespace chrome

@@ -12,7 +12,6 @@
 #include "ui/accessible_notices.h"
 #include "ui/art_resolution.h"
 #include "ui/buttons.h"
-#include "ui/fonts.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
@@ -42,7 +41,6 @@ Form1::Form1()
                Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("Caldorine - Useful Temperatures "));
   setFixedSize(ui::twips(4440), ui::twips(1635));
-  setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
 
   List1 = new ui::ListBox(this);
   List1->setGeometry(ui::twipsRect(50, 100, 1815, 1425));
@@ -74,11 +72,7 @@ QTextEdit& Form1::scalesBox() {
   // Made after the lists, so it lies over List2 while shown.
   RichTextBox1 = new QTextEdit(this);
   RichTextBox1->setGeometry(ui::twipsRect(1950, 90, 2445, 1455));
-  RichTextBox1->setReadOnly(true);
   RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  RichTextBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
   setTabOrder(List2, RichTextBox1);
   RichTextBox1->setAccessibleName(fromCatalogue(presets::kAboutScalesCategory));
 

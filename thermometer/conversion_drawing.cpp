@@ -1,7 +1,6 @@
 #include "thermometer/conversion_drawing.h"
 
 #include <QLabel>
-#include <cmath>
 
 #include "thermometer/mercury_keys.h"
 #include "thermometer/number_reading.h"
@@ -88,8 +87,6 @@ void drawConversion(ThermometerControls& controls, ScaleState& state, InputUnit 
   const float value = typedValue(state, unit);
   int exponent;
   if (isIntegerKind(kind)) {
-    state.integerPart = std::floor(static_cast<double>(value));
-    state.integerText = integerText(value);
     state.scaleExponent = static_cast<int16_t>(integerScaleExponent(value));
     exponent = state.scaleExponent;
   } else {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "thermometer/reading_description.h"
 #include "thermometer/scale.h"
@@ -24,8 +23,6 @@ struct ScaleState {
   float celsiusValue = 0;
   float fahrenheitValue = 0;
   QString messageText;
-  double integerPart = 0;  // floor of the typed value; exact for every float
-  std::string integerText;
   int16_t scaleExponent = 0;    // n of the integer kinds
   int16_t decimalExponent = 0;  // d of the decimal kinds
   float mercuryLevel = 0;

@@ -82,7 +82,6 @@ std::optional<float> nearestFloat(const DecimalDigits& decimal) {
   if (error != std::errc{} || end != text.data() + text.size() || std::isinf(magnitude)) {
     return std::nullopt;
   }
-  if (magnitude == 0) return 0.0f;
   return decimal.negative ? -magnitude : magnitude;
 }
 

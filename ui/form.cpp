@@ -65,8 +65,7 @@ void Form::closeEvent(QCloseEvent* event) {
   Unload();
 }
 
-void Form::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+void Form::showEvent(QShowEvent*) {
   if (!unloading_) Form_Resize();
 }
 

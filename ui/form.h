@@ -22,8 +22,6 @@ class Form : public QWidget {
   // loop, so a window may unload itself from its own handlers.
   void Unload();
 
-  bool isUnloading() const { return unloading_; }
-
   // Windows loaded now, hidden ones included.
   static int loadedCount();
 

@@ -11,18 +11,11 @@ namespace ui {
 // Reached by Tab, not by a click: a click follows the link at once.
 Label::Label(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
 
-void Label::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) pressed_ = true;
-  QLabel::mousePressEvent(event);
-}
-
+// The release reaches the label that had the press, wherever the pointer is;
+// a press dragged off the label before release is no click.
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-  // A press dragged off the label before release is no click.
-  const bool clicked =
-      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) pressed_ = false;
-  QLabel::mouseReleaseEvent(event);
-  if (clicked && onClick) onClick();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+    onClick();
 }
 
 void Label::keyPressEvent(QKeyEvent* event) {

@@ -16,13 +16,9 @@ class Label : public QLabel {
   std::function<void()> onClick;
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  bool pressed_ = false;
 };
 
 }  // namespace ui

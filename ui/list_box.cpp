@@ -23,7 +23,6 @@ class ProgramChange {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setSortingEnabled(false);
   // A long entry is cut at the edge: a sideways scroll bar would hide a row.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTextElideMode(Qt::ElideNone);
@@ -57,14 +56,7 @@ QString ListBox::text() const {
   return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void ListBox::setText(const QString& text) {
-  ProgramChange change(programChanging_);
-  for (int row = 0; row < count(); ++row) {
-    if (item(row)->text() == text) {
-      setCurrentRow(row);
-      return;
-    }
-  }
+void ListBox::SelectNone() {
   clearSelection();
   setCurrentRow(-1);
 }

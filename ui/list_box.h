@@ -17,13 +17,12 @@ class ListBox : public QListWidget {
 
   void AddItem(const QString& text);
   void Clear();
-  int ListCount() const { return count(); }
 
   // The selected item's text; empty when nothing is selected.
   QString text() const;
-  // Selects the item with exactly this text; a text that matches no item
-  // leaves nothing selected and no current item.
-  void setText(const QString& text);
+  // Nothing selected and no current item, as when the list's text is set to
+  // one that matches no item; no click.
+  void SelectNone();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -227,8 +227,7 @@ void PictureBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-  if (onKeyDown && onKeyDown(event->key(), shiftCode(event->modifiers()))) return;
-  QWidget::keyPressEvent(event);
+  if (onKeyDown) onKeyDown(event->key(), shiftCode(event->modifiers()));
 }
 
 }  // namespace ui

@@ -36,10 +36,6 @@ class PictureBox : public QWidget {
   explicit PictureBox(QWidget* parent = nullptr);
 
   void setScale(float left, float top, float width, float height);
-  float scaleLeft() const { return scaleLeft_; }
-  float scaleTop() const { return scaleTop_; }
-  float scaleWidth() const { return scaleWidth_; }
-  float scaleHeight() const { return scaleHeight_; }
 
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
@@ -73,8 +69,8 @@ class PictureBox : public QWidget {
   MouseHandler onMouseDown, onMouseMove, onMouseUp;
 
   // A key pressed while the box has the focus: the key (Qt::Key) and the
-  // shift state; true when the handler used it.
-  using KeyHandler = std::function<bool(int key, int shift)>;
+  // shift state.
+  using KeyHandler = std::function<void(int key, int shift)>;
   KeyHandler onKeyDown;
 
  protected:

@@ -7,8 +7,7 @@
 namespace ui {
 
 // The cursor drawn in ":/art/<name>.png" with its hotspot "x y" in
-// ":/art/<name>.hotspot"; the pointing hand of the desktop when the picture
-// is missing.
+// ":/art/<name>.hotspot".
 QCursor LoadResCursor(const QString& name);
 
 }  // namespace ui

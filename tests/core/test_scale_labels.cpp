@@ -1,103 +1,116 @@
-// The labels of both scales: positions and texts of every row.
+// The labels of both scales: where each stands and what it says, on every
+// scale the four kinds can have.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "thermometer/number_reading.h"
 #include "thermometer/scale.h"
 
 namespace thermometer {
 namespace {
 
-// Runs of equal x, first to last.
-std::vector<float> xs(std::initializer_list<std::pair<int, float>> runs) {
-  std::vector<float> result;
-  for (const auto& [count, x] : runs) result.insert(result.end(), count, x);
-  return result;
+using enum ScaleKind;
+
+// A label read back: plain texts as typed ones are read, exponent forms
+// ("-1.07E4") by their mantissa and power.
+double valueOf(const std::string& text) {
+  const auto mark = text.find('E');
+  if (mark == std::string::npos) return readNumber(text).value_or(NAN);
+  return std::stod(text.substr(0, mark)) * std::pow(10.0, std::stoi(text.substr(mark + 1)));
 }
 
-// The texts of the labels, first to last, joined by "|".
 std::string joined(const std::vector<Label>& labels) {
   std::string texts;
   for (const auto& label : labels) texts += (texts.empty() ? "" : "|") + label.text;
   return texts;
 }
 
-TEST(ScaleLabels, TextsAndPlacesOfTheWorkedValues) {
-  const auto F = InputUnit::Fahrenheit;
-  const auto C = InputUnit::Celsius;
-  struct LabelExample {
-    float value;
-    InputUnit unit;
-    std::vector<float> leftX;
-    std::string left;
-    std::string right;  // empty: not checked
-  };
-  const std::vector<LabelExample> examples = {
-      {100, F, xs({{9, -0.5f}, {1, -0.65f}}), "100|200|300|400|500|600|700|800|900|1,000",
+// Every scale of every kind: each label stands a little above its tick, reads
+// back as the tick's value (the right one as its conversion, exponent forms
+// cut to three digits), and starts where its kind and length put it.
+TEST(ScaleLabels, EveryLabelOfEveryScale) {
+  const float integerX[2][6] = {{-0.3f, -0.4f, -0.5f, -0.65f, -0.75f, -0.85f},
+                                {-0.32f, -0.36f, -0.48f, -0.58f, -0.72f, -0.8f}};
+  const float decimalX[] = {-0.48f, -0.58f, -0.69f, -0.79f, -0.9f};
+  const std::regex plain(R"([ -]?\d{1,3}(,\d{3})*(\.\d+)?|[ -]?0?\.\d+)");
+  const std::regex exponentLeft(R"(-?\d\.0E\d+|-?\d+\.0E-\d+)"), exponentRight(R"(-?\d\.\d\dE\d+)");
+  for (const ScaleKind kind :
+       {PositiveInteger, NegativeInteger, PositiveDecimal, NegativeDecimal}) {
+    const bool integer = kind == PositiveInteger || kind == NegativeInteger;
+    const bool negative = kind == NegativeInteger || kind == NegativeDecimal;
+    for (int exponent = integer ? 1 : 0; exponent <= (integer ? 38 : 30); ++exponent) {
+      for (const InputUnit unit : {InputUnit::Fahrenheit, InputUnit::Celsius}) {
+        SCOPED_TRACE(testing::Message()
+                     << "kind " << int(kind) << " exponent " << exponent << " unit " << int(unit));
+        const auto left = leftLabels(kind, exponent), right = rightLabels(kind, exponent, unit);
+        ASSERT_EQ(left.size(), 10u);
+        ASSERT_EQ(right.size(), 10u);
+        for (int i = 0; i < 10; ++i) {
+          SCOPED_TRACE(left[i].text + " | " + right[i].text);
+          const int k = negative ? i : i + 1;  // the tick's place from the top or the bottom
+          const double tickY = negative ? -1 + k / 10.0 : -k / 10.0;
+          const double tick =
+              (negative ? -k : k) * std::pow(10.0, integer ? exponent - 1 : -exponent - 1);
+          EXPECT_NEAR(left[i].y, tickY - 0.018, 1e-6);
+          EXPECT_EQ(right[i].y, left[i].y);
+          EXPECT_EQ(right[i].x, 0.1f);
+          EXPECT_NEAR(valueOf(left[i].text), tick, std::fabs(tick) * 1e-6);
+          const double converted =
+              unit == InputUnit::Fahrenheit ? (tick - 32) * 5 / 9 : tick * 9 / 5 + 32;
+          const double shown = valueOf(right[i].text);
+          if (right[i].text.find('E') == std::string::npos) {
+            EXPECT_NEAR(shown, converted, (integer ? 0.05 : 0.00005) + std::fabs(converted) * 1e-6);
+          } else {
+            EXPECT_LE(std::fabs(shown), std::fabs(converted) * (1 + 1e-6));
+            EXPECT_GT(std::fabs(shown), std::fabs(converted) * 0.99);
+          }
+          EXPECT_TRUE(std::regex_match(right[i].text, plain) ||
+                      std::regex_match(right[i].text, exponentRight));
+          const bool exponentForm = std::regex_match(left[i].text, exponentLeft);
+          EXPECT_TRUE(exponentForm || std::regex_match(left[i].text, plain));
+          if (integer) {
+            // The fixed form's length: sign, digits, point and two decimals.
+            const int fixedLength = (tick < 0) + (k == 0 ? 1 : exponent + (k == 10)) + 3;
+            EXPECT_EQ(exponentForm, fixedLength >= 10);
+            EXPECT_EQ(left[i].x, exponentForm ? (negative ? -0.7f : -0.65f)
+                                              : integerX[negative][fixedLength - 4]);
+          } else {
+            EXPECT_EQ(exponentForm, exponent >= 5);
+            EXPECT_EQ(left[i].x, exponent >= 5 ? -0.73f : decimalX[exponent]);
+          }
+        }
+      }
+    }
+  }
+}
+
+// The texts exactly, for the worked values.
+TEST(ScaleLabels, TextsOfTheWorkedValues) {
+  const auto F = InputUnit::Fahrenheit, C = InputUnit::Celsius;
+  const std::tuple<ScaleKind, int, InputUnit, std::string, std::string> examples[] = {
+      {PositiveInteger, 3, F, "100|200|300|400|500|600|700|800|900|1,000",
        "37.8|93.3|148.9|204.4|260.0|315.6|371.1|426.7|482.2|537.8"},
-      {5, F, xs({{9, -0.3f}, {1, -0.4f}}), "1|2|3|4|5|6|7|8|9|10",
-       "-17.2|-16.7|-16.1|-15.6|-15.0|-14.4|-13.9|-13.3|-12.8|-12.2"},
-      {0, F, xs({{10, -0.48f}}), " 0.1| 0.2| 0.3| 0.4| 0.5| 0.6| 0.7| 0.8| 0.9| 1",
-       "-17.7222|-17.6667|-17.6111|-17.5556|-17.5000|-17.4444|-17.3889|-17.3333|-17.2778|-17.2222"},
-      {-40, C, xs({{1, -0.32f}, {9, -0.48f}}), "0|-10|-20|-30|-40|-50|-60|-70|-80|-90",
-       "32.0|14.0|-4.0|-22.0|-40.0|-58.0|-76.0|-94.0|-112.0|-130.0"},
-      // Long converted values keep three digits, cut rather than rounded.
-      {-1000, C, xs({{1, -0.32f}, {9, -0.72f}}),
-       "0|-1,000|-2,000|-3,000|-4,000|-5,000|-6,000|-7,000|-8,000|-9,000",
+      {NegativeInteger, 4, C, "0|-1,000|-2,000|-3,000|-4,000|-5,000|-6,000|-7,000|-8,000|-9,000",
        "32.0|-1,768.0|-3,568.0|-5,368.0|-7,168.0|-8,968.0|-1.07E4|-1.25E4|-1.43E4|-1.61E4"},
-      {-0.5f, F, xs({{10, -0.48f}}), " 0|-0.1|-0.2|-0.3|-0.4|-0.5|-0.6|-0.7|-0.8|-0.9",
-       "-17.7778|-17.8333|-17.8889|-17.9444|-18.0000|-18.0556|-18.1111|-18.1667|-18.2222|-18.2778"},
-      {0.05f, C, xs({{10, -0.58f}}), " 0.01| 0.02| 0.03| 0.04| 0.05| 0.06| 0.07| 0.08| 0.09| 0.1",
-       "32.0180|32.0360|32.0540|32.0720|32.0900|32.1080|32.1260|32.1440|32.1620|32.1800"},
-      {1000000, F, xs({{10, -0.65f}}),
-       "1.0E6|2.0E6|3.0E6|4.0E6|5.0E6|6.0E6|7.0E6|8.0E6|9.0E6|1.0E7",
+      {PositiveDecimal, 0, F, " 0.1| 0.2| 0.3| 0.4| 0.5| 0.6| 0.7| 0.8| 0.9| 1",
+       "-17.7222|-17.6667|-17.6111|-17.5556|-17.5000|-17.4444|-17.3889|-17.3333|-17.2778|-17.2222"},
+      {PositiveInteger, 7, F, "1.0E6|2.0E6|3.0E6|4.0E6|5.0E6|6.0E6|7.0E6|8.0E6|9.0E6|1.0E7",
        "5.55E5|1.11E6|1.66E6|2.22E6|2.77E6|3.33E6|3.88E6|4.44E6|4.99E6|5.55E6"},
-      {-1000000, C, xs({{1, -0.32f}, {9, -0.7f}}),
-       "0|-1.0E6|-2.0E6|-3.0E6|-4.0E6|-5.0E6|-6.0E6|-7.0E6|-8.0E6|-9.0E6",
-       "32.0|-1.79E6|-3.59E6|-5.39E6|-7.19E6|-8.99E6|-1.07E7|-1.25E7|-1.43E7|-1.61E7"},
-      {0.0000105f, C, xs({{10, -0.9f}}),
-       " 0.00001| 0.00002| 0.00003| 0.00004| 0.00005| 0.00006| 0.00007| 0.00008| 0.00009| 0.0001",
-       ""},
-      {0.000001f, F, xs({{10, -0.73f}}),
+      {PositiveDecimal, 5, F,
        "1.0E-6|2.0E-6|3.0E-6|4.0E-6|5.0E-6|6.0E-6|7.0E-6|8.0E-6|9.0E-6|10.0E-6",
        "-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778"},
-      {-0.000001f, F, xs({{10, -0.73f}}),
-       "0.0E-6|-1.0E-6|-2.0E-6|-3.0E-6|-4.0E-6|-5.0E-6|-6.0E-6|-7.0E-6|-8.0E-6|-9.0E-6", ""},
-      // The largest scales: every tick still has a finite value.
-      {1e38f, F, xs({{10, -0.65f}}),
-       "1.0E37|2.0E37|3.0E37|4.0E37|5.0E37|6.0E37|7.0E37|8.0E37|9.0E37|1.0E38", ""},
-      {-1e38f, C, xs({{1, -0.32f}, {9, -0.7f}}),
-       "0|-1.0E37|-2.0E37|-3.0E37|-4.0E37|-5.0E37|-6.0E37|-7.0E37|-8.0E37|-9.0E37", ""},
+      {NegativeDecimal, 5, F,
+       "0.0E-6|-1.0E-6|-2.0E-6|-3.0E-6|-4.0E-6|-5.0E-6|-6.0E-6|-7.0E-6|-8.0E-6|-9.0E-6",
+       "-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778|-17.7778"},
   };
-  for (const auto& example : examples) {
-    SCOPED_TRACE(testing::Message() << "value " << example.value);
-    const auto kind = kindOf(example.value);
-    const auto exponent = scaleExponentFor(example.value);
-    const auto left = leftLabels(kind, exponent);
-    const auto right = rightLabels(kind, exponent, example.unit);
-    EXPECT_EQ(joined(left), example.left);
-    if (!example.right.empty()) {
-      EXPECT_EQ(joined(right), example.right);
-    }
-    // Never "inf", "nan" or an empty label.
-    EXPECT_EQ(("|" + joined(right) + "|").find("||"), std::string::npos);
-    EXPECT_EQ(joined(right).find_first_not_of("-0123456789.,E|"), std::string::npos);
-    ASSERT_EQ(left.size(), 10u);
-    ASSERT_EQ(right.size(), 10u);
-    // Each label's top sits 0.018 above its tick, a tenth apart; positive
-    // scales run up from 0.1, negative ones down from 0 at the top, and the
-    // bottom end stays unlabelled.
-    const bool positive = example.value >= 0;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-      SCOPED_TRACE(i);
-      EXPECT_FLOAT_EQ(left[i].x, example.leftX[i]);
-      const double tick = positive ? -0.1 * (i + 1.0) : -1 + 0.1 * i;
-      EXPECT_NEAR(left[i].y, tick - 0.018, 1e-6);
-      EXPECT_EQ(right[i].y, left[i].y);
-      EXPECT_EQ(right[i].x, 0.1f);
-    }
+  for (const auto& [kind, exponent, unit, left, right] : examples) {
+    SCOPED_TRACE(left);
+    EXPECT_EQ(joined(leftLabels(kind, exponent)), left);
+    EXPECT_EQ(joined(rightLabels(kind, exponent, unit)), right);
   }
 }
 

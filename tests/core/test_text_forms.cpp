@@ -1,10 +1,11 @@
 // The four text forms of a number.
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "thermometer/number_reading.h"
 #include "thermometer/text_forms.h"
 
 namespace thermometer {
@@ -62,11 +63,22 @@ TEST(TextForms, GroupedForm) {
   }
 }
 
-TEST(TextForms, NonFiniteValuesWriteNothing) {
-  for (float value :
-       {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
-    EXPECT_EQ(shortForm(value) + fixedForm(-value) + groupedForm(value, 2) + generalForm(value),
-              "");
+// Every text the program writes reads back, through the numeric test, as
+// the value it was written from, to the digits it shows.
+TEST(TextForms, EveryFormReadsBackAsItsValue) {
+  for (double magnitude = 1e-30; magnitude < 1e38; magnitude *= 7.3) {
+    for (const float value : {float(magnitude), float(-magnitude), float(magnitude * 1.5)}) {
+      SCOPED_TRACE(testing::Message() << "value " << value);
+      const double v = value;
+      for (int decimals = 0; decimals <= 4; ++decimals) {
+        const auto read = readNumber(groupedForm(value, decimals));
+        ASSERT_TRUE(read) << groupedForm(value, decimals);
+        EXPECT_NEAR(*read, v, 0.5 * std::pow(10.0, -decimals) + std::fabs(v) * 1e-7);
+      }
+      EXPECT_NEAR(*readNumber(fixedForm(value)), v, 0.005 + std::fabs(v) * 1e-7);
+      for (const std::string& text : {shortForm(value), generalForm(value)})
+        EXPECT_NEAR(*readNumber(text), v, std::fabs(v) * 5e-7) << text;
+    }
   }
 }
 

@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // A desktop's own look, which the program replaces with its one look.
+  QApplication::setStyle(QStringLiteral("Windows"));
   app::configureApplication();
   ::testing::InitGoogleMock(&argc, argv);
   return RUN_ALL_TESTS();

@@ -1,107 +1,99 @@
-// The main window as a person meets it: where everything is, what it says,
-// how the focus moves, what the 'From' box lets through, the drop-down and
-// the direction options.
+// The main window as a person meets it: where everything is and what it
+// shows, what the 'From' box lets through, the drop-down, and Convert.
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QSet>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <functional>
 
+#include "chrome/module1.h"
 #include "harness.h"
 #include "ui/image.h"
 
 using harness::MainWindowTest;
 
 namespace {
-
-QRect tw(int left, int top, int width, int height) {
-  return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-               qRound(height / 15.0));
-}
-
+const QString kDegree = QString(QChar(176));
+const QColor kOrange(255, 192, 128);
 }  // namespace
 
-TEST_F(MainWindowTest, LayoutCaptionsTooltipsFontsColoursAndTabOrder) {
-  auto* f = form;
+TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
+  frmtemperature* f = form;
+  // One look and font everywhere, the desktop entry the compositor matches,
+  // and hidden windows that keep the program alive.
+  EXPECT_EQ(std::tuple(QApplication::style()->name(), QApplication::font().pointSizeF(),
+                       QGuiApplication::desktopFileName(), QApplication::quitOnLastWindowClosed()),
+            std::tuple(QString("fusion"), 8.25, QString("example.caldorine.Caldorine"), false));
   EXPECT_EQ(f->windowTitle(), "Caldorine");
   EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(f->geometry(), QRect(67, 133, 210, 330));
-  EXPECT_EQ(f->backgroundPicture().size(), QSize(209, 328));
-  EXPECT_EQ(f->PicTherm->picture().size(), QSize(96, 273));
-  EXPECT_DOUBLE_EQ(f->font().pointSizeF(), 8.25);
-  EXPECT_DOUBLE_EQ(f->PicTherm->font().pointSizeF(), 6.0);
-  // Rounded corners, and the title tab standing free above the panel.
-  for (const auto& [x, y, kept] : {std::tuple{0, 0, false}, std::tuple{63, 10, false},
-                                   std::tuple{100, 10, true}, std::tuple{8, 200, true}})
+  // Rounded corners, the title tab standing free above the panel, the bottom rows cut.
+  for (const auto& [x, y, kept] : std::initializer_list<std::tuple<int, int, bool>>{
+           {0, 0, false}, {63, 10, false}, {100, 10, true}, {8, 200, true}, {100, 327, false}})
     EXPECT_EQ(f->mask().contains(QPoint(x, y)), kept) << x << ", " << y;
-
-  const QColor orange(255, 192, 128), white(Qt::white), none;
-  struct Control {
-    QWidget* control;
-    QRect twips;  // in its frame, if it has one
-    bool tabStop;
-    QString caption, tooltip;
-    QColor back;
-  };
-  // In the order Tab visits them; the direction options are one stop.
-  const Control controls[] = {
-      {f->PicTherm, tw(1585, 620, 1455, 4095), true, "", "", orange},
-      {f->Frame1, tw(240, 720, 1215, 735), false, "", "", orange},
-      {f->Option1, tw(120, 130, 855, 255), true, "°F to °C", "Farenheit to Celcius", orange},
-      {f->Option2, tw(120, 450, 855, 210), false, "°C to °F", "Celcius to Farenheit", orange},
-      {f->Combo1, tw(360, 1630, 495, 315), true, "2", "Choose DP, then press 'Convert'", white},
-      {f->Label1, tw(885, 1590, 615, 375), false, "Decimal Places", "", orange},
-      {f->Frame2, tw(240, 2040, 1215, 1565), false, "", "", orange},
-      {f->Text1, tw(120, 240, 975, 285), true, "0", "'From' temperature value", white},
-      {f->Command1, tw(120, 600, 975, 375), true, "Convert", "Convert value", orange},
-      {f->Text2, tw(120, 1080, 975, 285), true, " ", "'To' temperature value", white},
-      {f->Command2, tw(480, 3840, 615, 300), true, "List", "Preset temperatures", orange},
-      {f->leftpicindicator, tw(1965, 420, 495, 255), false, "", "", orange},
-      {f->rightpicindicator, tw(2485, 420, 495, 255), false, "", "", orange},
-      {f->QuesB, tw(1110, 105, 285, 255), false, "", "About/Help", none},
-      {f->Min, tw(1465, 105, 285, 255), false, "", "Minimize", none},
-      {f->CloseB, tw(1820, 105, 285, 255), false, "", "Close", none},
-  };
-  const QSet<QWidget*> bold{f->Command1, f->leftpicindicator, f->rightpicindicator};
-  std::vector<QWidget*> tabStops;
-  for (const Control& c : controls) {
-    QWidget* w = c.control;
-    SCOPED_TRACE(testing::Message()
-                 << w->metaObject()->className() << " at " << w->x() << "," << w->y());
-    EXPECT_EQ(w->geometry(), c.twips);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->font().bold(), bold.contains(w));
-    EXPECT_EQ(w == f->Combo1 ? f->Combo1->text() : w->property("text").toString(), c.caption);
-    EXPECT_EQ(w->toolTip(), c.tooltip);
-    if (c.back.isValid()) {
-      EXPECT_EQ(w->palette().color(w->backgroundRole()).name(), c.back.name());
-    }
-    if (c.tabStop) tabStops.push_back(w);
-  }
+  // The thermometer's units: x from -1 to 1 across, y from -1.15 at the top to 0.33.
+  EXPECT_EQ(f->PicTherm->toPixel({-1, -1.15}).toPoint(), QPoint(0, 0));
+  EXPECT_EQ(f->PicTherm->toPixel({1, 0.33}).toPoint(), QPoint(97, 273));
+  const double s = 8.25;
+  // clang-format off
+  harness::expectLayout({
+      {f->PicTherm, 1585, 620, 1455, 4095, "", 6, false},
+      {f->Frame1, 240, 720, 1215, 735, "", s, false},
+      {f->Option1, 120, 130, 855, 255, "°F to °C", s, false, "Farenheit to Celcius"},
+      {f->Option2, 120, 450, 855, 210, "°C to °F", s, false, "Celcius to Farenheit"},
+      {f->Combo1, 360, 1630, 495, 315, "", s, false, "Choose DP, then press 'Convert'"},
+      {f->Label1, 885, 1590, 615, 375, "Decimal Places", s, false},
+      {f->Frame2, 240, 2040, 1215, 1565, "", s, false},
+      {f->Text1, 120, 240, 975, 285, "0", s, false, "'From' temperature value"},
+      {f->Command1, 120, 600, 975, 375, "Convert", s, true, "Convert value"},
+      {f->Text2, 120, 1080, 975, 285, " ", s, false, "'To' temperature value"},
+      {f->Command2, 480, 3840, 615, 300, "List", s, false, "Preset temperatures"},
+      {f->leftpicindicator, 1965, 420, 495, 255, "", s, true},
+      {f->rightpicindicator, 2485, 420, 495, 255, "", s, true},
+      {f->QuesB, 1110, 105, 285, 255, "", s, false, "About/Help"},
+      {f->Min, 1465, 105, 285, 255, "", s, false, "Minimize"},
+      {f->CloseB, 1820, 105, 285, 255, "", s, false, "Close"},
+  });
+  // clang-format on
+  for (QWidget* hidden : std::initializer_list<QWidget*>{f->CelCmnd, f->FarCmnd, f->QuesHolder,
+                                                         f->MinHolder, f->CloseHolder})
+    EXPECT_FALSE(hidden->isVisible());
+  EXPECT_EQ(f->Combo1->count(), 4);
+  EXPECT_EQ(f->Combo1->text(), "2");
   EXPECT_TRUE(f->Text2->isReadOnly());
-  // The hidden conversion buttons, and the stores of the pressed title pictures.
-  for (QWidget* w : std::initializer_list<QWidget*>{f->CelCmnd, f->FarCmnd, f->QuesHolder,
-                                                    f->MinHolder, f->CloseHolder, f->TempHolder})
-    EXPECT_FALSE(w->isVisible());
-  for (const auto& [frame, inside] :
-       {std::pair{f->Frame1, QWidgetList{f->Option1, f->Option2}},
-        std::pair{f->Frame2, QWidgetList{f->Text1, f->Command1, f->Text2}}})
-    EXPECT_EQ(frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly), inside);
-  // The thermometer lies in front of the unit captions, hiding their lowest edge.
-  const auto z = [f](QWidget* w) { return f->children().indexOf(w); };
-  EXPECT_GT(z(f->PicTherm), std::max(z(f->leftpicindicator), z(f->rightpicindicator)));
+  harness::expectTabOrder(
+      {f->PicTherm, f->Option1, f->Combo1, f->Text1, f->Command1, f->Text2, f->Command2});
 
-  tabStops.push_back(f->PicTherm);  // and round again
-  f->PicTherm->setFocus();
-  for (size_t stop = 1; stop < tabStops.size(); ++stop) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QWidget* got = QApplication::focusWidget();
-    // The drop-down's focus may sit on its edit part.
-    if (got && got->parentWidget() == f->Combo1) got = f->Combo1;
-    EXPECT_EQ(got, tabStops[stop]) << "stop " << stop;
+  f->PicTherm->clearFocus();  // its focus rectangle would cover the picture's edge
+  // What shows: the panel's orange and white boxes in the designed colours,
+  // and the pictures, each at its top left over its window's colour.
+  using Pixel = std::tuple<QWidget*, int, int, QColor>;
+  for (const auto& [control, x, y, colour] :
+       {Pixel{f->Label1, 38, 21, kOrange}, Pixel{f->leftpicindicator, 30, 3, kOrange},
+        Pixel{f->PicTherm, 96, 100, kOrange}, Pixel{f->Text1, 60, 15, Qt::white},
+        Pixel{f->Text2, 60, 15, Qt::white}})
+    EXPECT_EQ(harness::painted(control).pixelColor(x, y), colour);
+  // The style shades the buttons, from the panel's orange.
+  for (QWidget* button : {f->Command1, f->Command2}) {
+    const QColor face = harness::painted(button).pixelColor(4, button->height() / 2);
+    EXPECT_GT(face.red() - face.blue(), 40) << face.name().toStdString();
+  }
+  // The pictures, each at its top left over its window's colour: all of the
+  // thermometer, and the logo of the window's background.
+  for (const auto& [control, art, area] :
+       std::initializer_list<std::tuple<QWidget*, const char*, QRect>>{
+           {f->PicTherm, ":/art/thermometer.gif", f->PicTherm->rect()},
+           {f, ":/art/background.gif", QRect(10, 285, 90, 35)}}) {
+    QImage expected(control->size(), QImage::Format_RGB32);
+    expected.fill(control->palette().color(QPalette::Window));
+    QPainter(&expected).drawImage(0, 0, QImage(art));
+    EXPECT_EQ(harness::painted(control).copy(area), expected.copy(area)) << art;
   }
 }
 
@@ -109,24 +101,20 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
   QApplication::clipboard()->setText("999");
   const QString longText = "999,999,999.9999";
   // What is selected, what is typed, the keys pressed after, and what is left.
-  const std::tuple<const char*, QString, const char*, std::vector<QKeyCombination>, QString>
-      cases[] = {
-          {"digits replace the selection", "0", "12", {}, "12"},
-          {"minus, point and blank", "0", "-1. 5", {}, "-1. 5"},
-          {"letters, plus and comma", "0", "abcE+,", {}, "0"},
-          {"Enter", "0", "", {Qt::Key_Return}, "0"},
-          {"paste shortcut", "0", "", {Qt::CTRL | Qt::Key_V}, "0"},
-          {"tenth character", "0", "1234567890", {}, "123456789"},
-          {"backspace", "0", "123", {Qt::Key_Backspace}, "12"},
-          // The limit never cuts what the program wrote; it refuses growing it.
-          {"typing onto a long result", longText, "", {Qt::Key_End, Qt::Key_1}, longText},
-          {"deleting from it", longText, "", {Qt::Key_End, Qt::Key_Backspace}, "999,999,999.999"},
-      };
-  for (const auto& [name, start, typed, keys, expected] : cases) {
-    SCOPED_TRACE(name);
+  const std::tuple<QString, const char*, std::vector<QKeyCombination>, QString> cases[] = {
+      {"0", "12", {}, "12"},
+      {"0", "-1. 5", {}, "-1. 5"},
+      {"0", "abcE+,", {Qt::Key_Return, Qt::CTRL | Qt::Key_V}, "0"},
+      {"0", "1234567890", {Qt::Key_Backspace}, "12345678"},
+      // The limit never cuts what the program wrote; it refuses growing it.
+      {longText, "", {Qt::Key_End, Qt::Key_1}, longText},
+      {longText, "", {Qt::Key_End, Qt::Key_Backspace}, "999,999,999.999"},
+  };
+  for (const auto& [start, typed, keys, expected] : cases) {
+    SCOPED_TRACE(typed);
     form->Text1->setText(start);
     form->Text1->selectAll();
-    QTest::keyClicks(form->Text1, typed);
+    type(typed);
     for (const QKeyCombination key : keys)
       QTest::keyClick(form->Text1, key.key(), key.keyboardModifiers());
     EXPECT_EQ(form->Text1->text(), expected);
@@ -134,70 +122,101 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
 }
 
 TEST_F(MainWindowTest, DropDownPicksWaitForConvertAndTypingIsNoPick) {
-  // The arrow opens the list of place counts.
-  QStyleOptionComboBox option;
-  option.initFrom(form->Combo1);
-  option.editable = true;
-  const QRect arrow = form->Combo1->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                            QStyle::SC_ComboBoxArrow, form->Combo1);
-  QTest::mouseClick(form->Combo1, Qt::LeftButton, {}, arrow.center());
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Combo1->view()->window()));
-  EXPECT_EQ(form->Combo1->view()->model()->rowCount(), 4);
-  form->Combo1->hidePopup();
-
   const auto typeIn = [this](const char* text) {
-    form->Combo1->lineEdit()->setFocus();
-    form->Combo1->lineEdit()->setText(text);
-    QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Return);
-    QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Tab);
+    QLineEdit* edit = form->Combo1->lineEdit();
+    edit->setFocus();
+    edit->setText(text);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Tab);
   };
   // How the places change, whether that is a pick, and 'To' for 0 °F after Convert.
   const std::tuple<const char*, std::function<void()>, bool, QString> cases[] = {
       {"last entry clicked in the list", [this] { pickDecimalPlaces(3); }, true, "-17.7778"},
       {"next entry stepped to with Down", [this] { QTest::keyClick(form->Combo1, Qt::Key_Down); },
        true, "-17.778"},
-      {"entry typed, then Enter and Tab", [&] { typeIn("1"); }, false, "-17.8"},
       {"count typed that is no entry", [&] { typeIn("7"); }, false, "-17.78"},
   };
   for (const auto& [name, change, pick, converted] : cases) {
     SCOPED_TRACE(name);
-    TearDown();
-    SetUp();
+    restart();
     change();
     // A pick turns the drop-down red and hands the focus to Convert.
-    EXPECT_EQ(form->Combo1->backColor().name(), pick ? "#ff0000" : "#ffffff");
+    EXPECT_EQ(harness::painted(form->Combo1->lineEdit()).pixelColor(2, 2),
+              pick ? QColor(Qt::red) : QColor(Qt::white));
     EXPECT_EQ(QApplication::focusWidget() == form->Command1, pick);
-    EXPECT_EQ(form->decimalPlaces, 2);
+    EXPECT_EQ(form->Combo1->count(), 4);
     convert();
     EXPECT_EQ(form->Text2->text(), converted);
-    EXPECT_EQ(form->Combo1->backColor().name(), "#ffffff");
+    EXPECT_EQ(form->Combo1->backColor(), Qt::white);
   }
 }
 
-TEST_F(MainWindowTest, ConvertUsesTheChosenDirectionAndLeavesFromSelectedForOvertyping) {
-  EXPECT_TRUE(form->Option1->isChecked());
-  type("100");
-  const std::pair<QWidget*, QString> steps[] = {{form->Option2, "212.00"},
-                                                {form->Option1, "37.78"}};
-  for (const auto& [option, converted] : steps) {
-    const QString before = form->Text2->text();
-    const size_t drawn = form->PicTherm->displayList().size();
-    QTest::mouseClick(option, Qt::LeftButton);
-    EXPECT_EQ(form->Text2->text(), before) << "choosing converts nothing";
-    EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
-    convert();
-    EXPECT_EQ(form->Text2->text(), converted);
+// Each kind of scale in both directions: the result, the unit captions, the
+// mercury and both scales, nothing of the conversion before left over; the
+// same scale in the other direction gets its own right labels. 'From' is
+// left selected, to be typed over.
+TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
+  // clang-format off
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"100", 1, "100 | 37.78 | °F°C | -0.1 | 100..1,000 | 37.8..537.8"},
+      {"100", 2, "100 | 212.00 | °C°F | -0.1 | 100..1,000 | 212.0..1,832.0"},
+      {"0", 1, "0 | -17.78 | °F°C | 0 |  0.1.. 1 | -17.7222..-17.2222"},
+      {"0.05", 2, "0.05 | 32.09 | °C°F | -0.5 |  0.01.. 0.1 | 32.0180..32.1800"},
+      {"-0.5", 1, "-0.5 | -18.06 | °F°C | -0.5 |  0..-0.9 | -17.7778..-18.2778"},
+      {"-0.5", 2, "-0.5 | 31.10 | °C°F | -0.5 |  0..-0.9 | 32.0000..30.3800"},
+      {" -9.5 ", 1, " -9.5  | -23.06 | °F°C | -0.905 | 0..-90 | -17.8..-67.8"},
+      {"-40", 2, "-40 | -40.00 | °C°F | -0.6 | 0..-90 | 32.0..-130.0"},
+      // Numbers the program writes itself convert again.
+      {"5,000,000,000.00", 1, "5,000,000,000.00 | 2,777,777,700.00 | °F°C | -0.5 | 1.0E9..1.0E10 | 5.55E8..5.55E9"},
+  };
+  // clang-format on
+  for (const auto& [typed, chosen, expected] : cases) {
+    direction(chosen);
+    enterAndConvert(typed);
+    EXPECT_EQ(shows(), expected);
+    EXPECT_EQ(form->PicTherm->displayList().size(), 21u);
+    EXPECT_EQ(form->PicTherm->displayList()[0].color, QColor(178, 24, 0));
     EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-    EXPECT_EQ(form->Text1->selectedText(), "100");
+    EXPECT_EQ(form->Text1->selectedText(), form->Text1->text());
   }
   // Also while another window is active and Qt holds the focus change back.
   QWidget other;
   other.show();
   QApplication::setActiveWindow(&other);
-  ASSERT_FALSE(form->isActiveWindow());
   form->Text1->deselect();
   form->Command1->click();
-  EXPECT_EQ(form->Text1->selectedText(), "100");
+  EXPECT_EQ(form->Text1->selectedText(), form->Text1->text());
+}
+
+// The message is titled after the unit typed in; the picture is left bare
+// and nothing else changes. Convert still keeps what it could read of the
+// text for a later drag.
+TEST_F(MainWindowTest, ConvertRefusesTextsThatAreNoNumber) {
+  const std::tuple<const char*, int, float> cases[] = {
+      {"", 1, 37}, {"abc", 2, 37},  {"1.2.3", 1, 37}, {"12-", 1, 12},
+      {"-", 2, 0}, {"1e39", 1, 37}, {"5- ", 2, 37},   {"3.4e38", 1, 3.4e38f}};
+  for (const auto& [text, chosen, kept] : cases) {
+    SCOPED_TRACE(text);
+    direction(3 - chosen);
+    enterAndConvert("37");
+    direction(chosen);
+    const auto unchanged = [this] {
+      return form->Text2->text() + form->leftpicindicator->text() + form->rightpicindicator->text();
+    };
+    const QString before = unchanged();
+    harness::MessageBoxRecorder boxes;
+    enterAndConvert(text);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, chosen == 1 ? "Data Entry" : "Data");
+    EXPECT_EQ(boxes.shown[0].text,
+              "Please enter a valid number for temperature. Place negative\n"
+              "sign only at beginning of number. Use only one decimal point.\n"
+              "No spaces between digits.");
+    EXPECT_EQ(Module1::valueToConvert, kept);
+    EXPECT_EQ(unchanged(), before);
+    EXPECT_TRUE(form->PicTherm->displayList().empty());
+    EXPECT_EQ(form->focusWidget(), form->Text1);
+  }
 }
 
 TEST_F(MainWindowTest, TextsTheProgramWritesShowTheirFirstCharacter) {

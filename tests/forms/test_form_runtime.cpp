@@ -1,0 +1,320 @@
+// The form runtime, once, through a small window of its own: window life,
+// events raised from code, and what each control hands its handlers and paints.
+#include <QPointer>
+#include <functional>
+#include <utility>
+
+#include "harness.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/message_box.h"
+
+namespace {
+
+class TestWindow : public ui::Form {
+ public:
+  TestWindow() {
+    setFixedSize(300, 200);
+    picture->setGeometry(0, 0, 200, 100);
+    box->setGeometry(0, 110, 100, 24);
+    combo->setGeometry(110, 110, 60, 24);
+    combo->addItems({"1", "2", "3"});
+    list->setGeometry(200, 100, 100, 100);
+    image->setGeometry(210, 0, 40, 40);
+    label->setGeometry(210, 50, 80, 20);
+    button->setGeometry(0, 150, 50, 20);
+    options[0]->setGeometry(60, 150, 50, 20);
+    options[1]->setGeometry(120, 150, 50, 20);
+    const auto mouse = [this](const char* name) {
+      return [this, name](int b, int s, float x, float y) { note(name, b, s, x, y); };
+    };
+    picture->onMouseDown = mouse("down");
+    picture->onMouseMove = mouse("move");
+    picture->onMouseUp = mouse("up");
+    image->onMouseDown = [this](int b, int s) { note("down", b, s); };
+    image->onMouseUp = [this](int b, int s) { note("up", b, s); };
+    for (auto* option : options) option->onClick = [this, option] { note(option->text()); };
+    button->onClick = [this] { note("click"); };
+    label->onClick = [this] { note("link"); };
+    combo->onClick = [this] { note("pick"); };
+    list->onClick = [this] { note("pick"); };
+    box->onGotFocus = [this] { note("focus"); };
+    box->onKeyPress = [this](int& key) {
+      note(key);
+      if (key == 'x') key = 0;
+    };
+  }
+  ui::PictureBox* picture = new ui::PictureBox(this);
+  ui::TextBox* box = new ui::TextBox(this);
+  ui::ComboBox* combo = new ui::ComboBox(this);
+  ui::ListBox* list = new ui::ListBox(this);
+  ui::Image* image = new ui::Image(this);
+  ui::Label* label = new ui::Label(this);
+  ui::CommandButton* button = new ui::CommandButton(this);
+  ui::OptionButton* options[2] = {new ui::OptionButton(this), new ui::OptionButton(this)};
+  QStringList seen;  // what the handlers were given, in order
+  int loads = 0, unloads = 0, resizes = 0;
+
+ protected:
+  void Form_Load() override { ++loads; }
+  void Form_Unload() override { ++unloads; }
+  void Form_Resize() override { ++resizes; }
+
+ private:
+  void note(const auto&... parts) { seen << QStringList{QVariant(parts).toString()...}.join(' '); }
+};
+
+class FormRuntimeTest : public harness::WindowTest<TestWindow> {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    w->seen.clear();
+  }
+  QString seen() { return std::exchange(w->seen, {}).join(", "); }
+  TestWindow*& w = form;
+};
+
+TEST_F(FormRuntimeTest, WindowsLoadOnceUnloadOnceAndTheLastUnloadEndsTheProgram) {
+  int ended = 0;
+  ui::Form::setLastUnloadedHandler([&] { ++ended; });
+  EXPECT_EQ(&ui::Instance<TestWindow>(), w);
+  EXPECT_EQ(std::pair(w->loads, w->resizes), std::pair(1, 1)) << "loaded, then shown";
+  w->showMinimized();
+  EXPECT_EQ(w->resizes, 2);
+  w->Show();
+  EXPECT_FALSE(w->isMinimized()) << "Show brings a minimised window back";
+  const int restored = w->resizes;
+  EXPECT_GT(restored, 2);
+  w->setFont(QFont("Serif", 20));
+  EXPECT_EQ(w->resizes, restored) << "other changes are no resize";
+  w->Hide();
+  EXPECT_TRUE(ui::IsLoaded<TestWindow>() && !w->isVisible());
+  w->Show();
+  const QPointer<TestWindow> old = w;
+  w->close();  // the close box unloads
+  old->Unload();
+  EXPECT_EQ(std::tuple(old->unloads, old->isVisible(), ui::IsLoaded<TestWindow>(),
+                       ui::Form::loadedCount(), ended),
+            std::tuple(1, false, false, 0, 1));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(std::pair(ui::Form::loadedCount(), ended), std::pair(0, 1));
+  SetUp();  // the next reference makes a fresh window
+  EXPECT_EQ(std::tuple(w == old, w->loads, ui::Form::loadedCount()), std::tuple(false, 1, 1));
+  ui::Form::setLastUnloadedHandler({});
+}
+
+TEST_F(FormRuntimeTest, ButtonsAndFocusRunTheirHandlersAlsoWhenTheProgramActs) {
+  w->options[0]->setText("A");
+  w->options[1]->setText("B");
+  w->button->hide();
+  w->button->Press();
+  w->options[0]->setValue(true);
+  w->options[1]->setValue(true);
+  EXPECT_EQ(std::pair(w->options[0]->value(), w->options[1]->value()), std::pair(false, true));
+  w->options[1]->setValue(false);  // runs nothing
+  EXPECT_FALSE(w->options[1]->value());
+  QTest::mouseClick(w->options[0], Qt::LeftButton);
+  EXPECT_EQ(seen(), "click, A, B, A");
+  // Focus given from code while another window is active: the handler runs
+  // at once, and not again when the window is activated.
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  w->box->SetFocus();
+  EXPECT_EQ(seen(), "focus");
+  QApplication::setActiveWindow(w);
+  w->box->SetFocus();  // it has the focus already
+  EXPECT_EQ(seen(), "");
+  w->combo->setFocus();
+  w->box->setFocus();
+  EXPECT_EQ(seen(), "focus");
+}
+
+TEST_F(FormRuntimeTest, KeyPressSeesTypedCharactersOnlyAndMayDiscardThemAndTheLimitStopsTyping) {
+  // Tab last: it takes the focus away.
+  const std::vector<std::pair<QKeyCombination, QString>> keys = {
+      {Qt::Key_5, "53"},           {Qt::Key_X, "120"},           {Qt::Key_Backspace, "8"},
+      {Qt::Key_Return, "13"},      {Qt::Key_Enter, "13"},        {Qt::Key_Escape, "27"},
+      {Qt::CTRL | Qt::Key_A, "1"}, {Qt::CTRL | Qt::Key_V, "22"}, {Qt::CTRL | Qt::Key_Z, "26"},
+      {Qt::Key_Delete, ""},        {Qt::Key_Left, ""},           {Qt::Key_Tab, ""}};
+  w->box->setFocus();
+  for (const auto& [key, code] : keys) {
+    QTest::keyClick(w->box, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(seen(), code) << QKeySequence(key).toString().toStdString();
+  }
+  // The program's own text is never cut; typing never makes it longer.
+  w->box->setText("");
+  w->box->setMaxLength(1);
+  QTest::keyClicks(w->box, "x12");
+  EXPECT_EQ(w->box->text(), "1") << "x discarded, 2 past the limit";
+  w->box->setText("1234");
+  QTest::keyClick(w->box, Qt::Key_End);  // the program's text shows from its start
+  QTest::keyClicks(w->box, "5");
+  QTest::keyClick(w->box, Qt::Key_Backspace);
+  EXPECT_EQ(w->box->text(), "123");
+  w->box->setMaxLength(0);
+  QTest::keyClicks(w->box, "45");
+  EXPECT_EQ(w->box->text(), "12345");
+}
+
+TEST_F(FormRuntimeTest, MouseHandlersGetButtonShiftAndUserUnitsAlsoOutsideWhileHeld) {
+  w->picture->setScale(10, 20, 100, -50);  // 2 pixels a unit, y upwards
+  const auto send = [](QWidget* to, QEvent::Type type, Qt::MouseButton button,
+                       Qt::MouseButtons held, Qt::KeyboardModifiers keys, QPoint at) {
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, keys);
+    QApplication::sendEvent(to, &event);
+  };
+  using E = QEvent;
+  send(w->picture, E::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier,
+       {40, 60});
+  send(w->picture, E::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::MiddleButton,
+       Qt::ShiftModifier | Qt::AltModifier, {-20, 120});
+  send(w->picture, E::MouseButtonRelease, Qt::RightButton, Qt::NoButton, {}, {0, 0});
+  QTest::mouseClick(w->picture, Qt::MiddleButton, Qt::ShiftModifier, {100, 0});
+  EXPECT_EQ(seen(), "down 1 2 30 -10, move 5 5 0 -40, up 2 0 10 20, down 4 1 60 20, up 4 1 60 20");
+  // An image reports the first button pressed and the release of the last one held.
+  send(w->image, E::MouseButtonPress, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier, {});
+  send(w->image, E::MouseButtonPress, Qt::LeftButton, Qt::RightButton | Qt::LeftButton, {}, {});
+  send(w->image, E::MouseButtonRelease, Qt::RightButton, Qt::LeftButton, {}, {});
+  send(w->image, E::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, Qt::AltModifier, {99, 99});
+  // A label is clicked by the left button pressed and released on it.
+  QTest::mouseClick(w->label, Qt::RightButton, {}, {5, 5});
+  QTest::mousePress(w->label, Qt::LeftButton, {}, {5, 5});
+  QTest::mouseRelease(w->label, Qt::LeftButton, {}, {5, 60});
+  QTest::mouseClick(w->label, Qt::LeftButton, {}, {5, 5});
+  EXPECT_EQ(seen(), "down 2 1, up 1 4, link");
+}
+
+TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnce) {
+  QPalette colours = w->picture->palette();
+  colours.setColor(QPalette::Window, Qt::yellow);
+  colours.setColor(QPalette::WindowText, Qt::darkBlue);
+  w->picture->setPalette(colours);
+  w->picture->setFont(QFont("DejaVu Sans", 40, QFont::Black));
+  QPixmap art(10, 10);
+  art.fill(Qt::green);
+  w->picture->setPicture(art);
+  w->picture->setScale(0, 0, 200, 100);  // a unit a pixel
+  const auto blueIn = [&](QRect area) {
+    const QImage image = harness::painted(w->picture).copy(area);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y) == Qt::blue) return true;
+    return false;
+  };
+  const auto print = [&](float x, const char* text) {
+    w->picture->CurrentX = x;
+    w->picture->CurrentY = 10;
+    w->picture->Print(text);
+  };
+  w->picture->CurrentX = 20;
+  w->picture->Print("I");
+  EXPECT_FALSE(blueIn({20, 0, 40, 100})) << "dark blue";
+  colours.setColor(QPalette::WindowText, Qt::blue);
+  w->picture->setPalette(colours);
+  // Boxes then texts, and texts then a box: both ways of painting. The first
+  // box covers the first text, which still shows on top.
+  for (const bool textsLast : {true, false}) {
+    SCOPED_TRACE(textsLast ? "texts last" : "a box last");
+    w->picture->Cls();
+    w->picture->Line(95, 5, 190, 95, Qt::red);
+    if (textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
+    print(100, "I");
+    print(20, "I");
+    if (!textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
+    // The picture at the top left; whole pixels from corner to corner of a
+    // box, and one pixel for a box of no size.
+    const std::tuple<int, int, Qt::GlobalColor> pixels[] = {
+        {0, 0, Qt::green},     {9, 9, Qt::green},    {10, 5, Qt::yellow}, {5, 10, Qt::yellow},
+        {95, 5, Qt::red},      {189, 94, Qt::red},   {50, 98, Qt::red},   {190, 94, Qt::yellow},
+        {189, 95, Qt::yellow}, {94, 50, Qt::yellow}, {95, 4, Qt::yellow}, {51, 98, Qt::yellow},
+        {50, 99, Qt::yellow}};
+    const QImage shown = harness::painted(w->picture);
+    for (const auto& [x, y, colour] : pixels)
+      EXPECT_EQ(shown.pixelColor(x, y), colour) << x << "," << y;
+    EXPECT_TRUE(blueIn({100, 10, 90, 80})) << "the text on the box";
+    EXPECT_TRUE(blueIn({20, 10, 40, 80}));
+  }
+  // The same text elsewhere shows there alone; erased, nothing shows.
+  w->picture->Cls();
+  print(20, "I");
+  EXPECT_TRUE(blueIn({20, 0, 40, 100}));
+  w->picture->Cls();
+  print(120, "I");
+  EXPECT_FALSE(blueIn({20, 0, 40, 100}));
+  EXPECT_TRUE(blueIn({120, 0, 40, 100}));
+  w->picture->Cls();
+  EXPECT_FALSE(blueIn({0, 0, 200, 100}));
+  // Each drawing reaches the screen without being asked, and so does a new
+  // text colour for the texts already drawn.
+  colours.setColor(QPalette::WindowText, Qt::darkBlue);
+  w->picture->setPalette(colours);
+  struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      paints += event->type() == QEvent::Paint;
+      return false;
+    }
+  } counter;
+  w->picture->installEventFilter(&counter);
+  for (int round = 0; round < 3; ++round) {
+    const int before = counter.paints;
+    if (round < 2) {
+      print(20, "I");
+    } else {
+      colours.setColor(QPalette::WindowText, Qt::blue);
+      w->picture->setPalette(colours);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 2000)) << round;
+  }
+  EXPECT_TRUE(blueIn({20, 0, 40, 100}));
+}
+
+TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {
+  for (const char* text : {"2", "1"}) w->combo->setText(text);
+  EXPECT_EQ(w->combo->currentIndex(), 0);
+  QLineEdit* edit = w->combo->lineEdit();
+  for (const char* typed : {"7", "3"}) {
+    edit->setText(typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_EQ(std::pair(w->combo->count(), seen()), std::pair(3, QString()));
+  w->combo->showPopup();
+  QAbstractItemView* view = w->combo->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                    view->visualRect(view->model()->index(0, 0)).center());
+  EXPECT_EQ(std::pair(w->combo->text(), seen()), std::pair(QString("1"), QString("pick")));
+  // Its colour shows in the edit part, where its text is.
+  w->combo->setBackColor(Qt::red);
+  EXPECT_EQ(harness::painted(edit).pixelColor(edit->width() - 3, edit->height() / 2), Qt::red);
+
+  ui::ListBox* list = w->list;
+  const auto clickRow = [&](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  };
+  // What is done, then the picks it made, the selected text and the current row.
+  const std::tuple<std::function<void()>, QString, QString, int> cases[] = {
+      {[&] {
+         for (auto text : {"One", "Two", "two"}) list->AddItem(text);
+       },
+       "", "", -1},
+      {[&] { clickRow(1); }, "pick", "Two", 1},
+      {[&] { clickRow(1); }, "pick", "Two", 1},
+      {[&] { QTest::keyClick(list, Qt::Key_Down); }, "pick", "two", 2},
+      {[&] { list->SelectNone(); }, "", "", -1},
+      {[&] { clickRow(1); }, "pick", "Two", 1},
+      {[&] { list->Clear(); }, "", "", -1},
+  };
+  for (const auto& [action, picks, text, currentRow] : cases) {
+    action();
+    EXPECT_EQ(std::tuple(seen(), list->text(), list->currentRow(), list->selectedItems().size()),
+              std::tuple(picks, text, currentRow, text.isEmpty() ? 0 : 1));
+  }
+}
+
+}  // namespace

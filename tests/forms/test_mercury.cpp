@@ -1,0 +1,146 @@
+// Moving the mercury with the mouse or the keyboard: the values at its height
+// on the scale the last conversion left, and what never starts, ends or
+// changes a drag.
+#include <QLabel>
+#include <cmath>
+
+#include "chrome/module1.h"
+#include "harness.h"
+
+namespace {
+
+using MercuryTest = harness::MainWindowTest;
+const QString kDegree = QString(QChar(176));
+constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
+               kRelease = QEvent::MouseButtonRelease;
+
+// The scale stays the one the last conversion drew, also when the direction
+// has changed since: the same numbers, now in the other unit.
+TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
+  // Converted (none: nothing since start) in one direction, dragged in
+  // another to a height, and what the window then shows.
+  // clang-format off
+  const std::tuple<const char*, int, int, float, const char*> cases[] = {
+      {"50", 1, 1, -0.25f, "25.00 | -3.89 | °F°C | -0.25 | 10..100 | -12.2..37.8"},
+      {"50", 1, 2, -0.25f, "25.00 | 77.00 | °C°F | -0.25 | 10..100 | 50.0..212.0"},
+      {"-40", 1, 1, -0.6f, "-40.00 | -40.00 | °F°C | -0.6 | 0..-90 | -17.8..-67.8"},
+      {"-40", 1, 2, -0.6f, "-40.00 | -40.00 | °C°F | -0.6 | 0..-90 | 32.0..-130.0"},
+      {nullptr, 1, 1, -0.5f, "0.50 | -17.50 | °F°C | -0.5 |  0.1.. 1 | -17.7222..-17.2222"},
+      {"0.05", 2, 2, -0.3f, "0.03 | 32.05 | °C°F | -0.3 |  0.01.. 0.1 | 32.0180..32.1800"},
+      {"-0.5", 1, 1, -0.75f, "-0.25 | -17.92 | °F°C | -0.75 |  0..-0.9 | -17.7778..-18.2778"},
+      {"-0.5", 1, 2, -0.75f, "-0.25 | 31.55 | °C°F | -0.75 |  0..-0.9 | 32.0000..30.3800"},
+  };
+  // clang-format on
+  for (const auto& [converted, convertedIn, draggedIn, y, expected] : cases) {
+    restart();
+    direction(convertedIn);
+    if (converted) enterAndConvert(converted);
+    direction(draggedIn);
+    dragTo(y);
+    EXPECT_EQ(shows(), expected);
+  }
+}
+
+TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
+  enterAndConvert("50");
+  const auto drawn = form->PicTherm->displayList().size();
+  const auto at = [this](float x, float y) { return form->PicTherm->toPixel({x, y}).toPoint(); };
+  QTest::mousePress(form->PicTherm, Qt::LeftButton, {}, at(-0.03f, -0.5f));
+  EXPECT_EQ(form->Text1->text(), "50") << "a press alone draws nothing";
+  for (const float outside : {-1.0f, -1.1f, 0.0f, 0.2f}) {
+    mouse(kMove, Qt::NoButton, Qt::LeftButton, outside);
+    EXPECT_EQ(form->Text1->text(), "50") << outside;
+    EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
+  }
+  // Moves come while the button is held, also far outside the thermometer;
+  // only the height counts.
+  QTest::mouseMove(form->PicTherm, at(-4, -0.4f));
+  const QString outside = form->Text1->text();
+  QTest::mouseMove(form->PicTherm, at(-0.03f, -0.4f));
+  EXPECT_EQ(form->Text1->text(), outside);
+  EXPECT_NE(outside, "50");
+  // The right button neither ends nor starts a drag.
+  mouse(kPress, Qt::RightButton, Qt::RightButton | Qt::LeftButton, -0.5f);
+  mouse(kRelease, Qt::RightButton, Qt::LeftButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.3f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  QTest::mouseRelease(form->PicTherm, Qt::LeftButton, {}, at(-0.03f, -0.3f));
+  mouse(kPress, Qt::RightButton, Qt::RightButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::RightButton, -0.2f);
+  EXPECT_EQ(form->Text1->text(), "30.00");
+  EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, -0.3f);
+}
+
+// Only a Celsius drag tests the 'From' text; a refused drag has ended.
+TEST_F(MercuryTest, CelsiusDragRefusesAFromTextThatIsNoNumber) {
+  enterAndConvert("50");
+  direction(2);
+  form->Text1->setText("abc");
+  const QString before = shows();
+  harness::MessageBoxRecorder boxes;
+  mouse(kPress, Qt::LeftButton, Qt::LeftButton, -0.5f);
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.3f);
+  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.2f);  // the drag has ended
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title + ": " + boxes.shown[0].text,
+            "Data: Please enter a valid number for temperature. Place negative sign\n"
+            "only at beginning of number, and use only one decimal point.");
+  EXPECT_EQ(shows(), before) << "nothing drawn, the captions untouched";
+  EXPECT_EQ(form->focusWidget(), form->Text1);
+  direction(1);
+  dragTo(-0.2f);
+  EXPECT_EQ(form->Text1->text(), "20.00");
+}
+
+TEST_F(MercuryTest, IntegerScalesDrawOnlyOnceSetAndWriteLongTextsUncut) {
+  Module1::valueToConvert = 12;  // as a preset leaves it, before any integer scale
+  direction(2);
+  dragTo(-0.5f);
+  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "C");
+  EXPECT_TRUE(form->PicTherm->displayList().empty());
+  EXPECT_EQ(form->Text1->text(), "0");
+  direction(1);
+  type("999999999");
+  convert();
+  dragTo(-0.99999f);
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  // Typing limits the length again, and cuts nothing already there.
+  QTest::keyClick(form->Text1, Qt::Key_End);
+  type("5");
+  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
+  convert();
+  EXPECT_EQ(form->Text2->text(), "5,555,500,000.00");
+  EXPECT_EQ(harness::drawnTexts(*form->PicTherm)[9].text, "1.0E10") << "the same scale";
+}
+
+// Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from
+// where the mercury stands; never past the ends, where a drag stops too.
+TEST_F(MercuryTest, KeysStepTheMercuryWithinTheScale) {
+  // Each key in turn, and what 'From' and 'To' then show; other keys change nothing.
+  const std::pair<Qt::Key, const char*> steps[] = {
+      {Qt::Key_Up, "0.01 | -17.77"},   {Qt::Key_PageUp, "0.11 | -17.72"},
+      {Qt::Key_Down, "0.10 | -17.72"}, {Qt::Key_PageDown, "0.00 | -17.78"},
+      {Qt::Key_Left, "0.00 | -17.78"}, {Qt::Key_5, "0.00 | -17.78"}};
+  for (const auto& [key, shown] : steps) {
+    QTest::keyClick(form->PicTherm, key);
+    EXPECT_EQ(form->Text1->text() + " | " + form->Text2->text(), shown) << key;
+  }
+  // Never past the ends of the scale, where a drag stops too.
+  for (const auto& [key, top] : {std::pair{Qt::Key_PageUp, -1.0f}, {Qt::Key_Down, 0.0f}}) {
+    for (int i = 0; i < 120; ++i) QTest::keyClick(form->PicTherm, key);
+    const float y = harness::drawnBoxes(*form->PicTherm).at(0).y2;
+    EXPECT_TRUE(y > -1 && y < 0 && std::fabs(y - top) < 1e-6) << y;
+  }
+  // From the dragged height, not the conversion's; a conversion starts again
+  // from its own level.
+  direction(2);
+  enterAndConvert("-40");
+  dragTo(-0.25f);
+  QTest::keyClick(form->PicTherm, Qt::Key_Up);
+  EXPECT_EQ(form->Text1->text(), "-74.00");
+  enterAndConvert("70");
+  QTest::keyClick(form->PicTherm, Qt::Key_PageDown);
+  EXPECT_EQ(form->Text1->text(), "60.00");
+}
+
+}  // namespace
