@@ -12,8 +12,7 @@ from gi.repository import GLib
 
 spoken, failures = [], []
 focus = window = None
-FITTING = {"push button", "radio button", "combo box", "text", "slider", "list", "list item",
-           "link"}
+FITTING = {"push button", "radio button", "combo box", "text", "slider", "list", "list item", "link"}
 
 
 def window_of(node):
