@@ -1,145 +1,109 @@
-# Shared by the end-to-end tests: an X server of our own, and waiting for the
-# program's window. Source it, then call start_xserver (optionally with the
-# screen's size, 1024x768 by default).
+# Shared by the end-to-end tests, sourced with the program as $1: display
+# servers of the test's own, the program on them, and patient waits (a loaded
+# machine is slow). Everything started goes with the test.
+set -u
+app=$1
+WORK=$(mktemp -d)
+PIDS=
+finish() {
+  kill ${APP_PID:-} $PIDS 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+trap finish EXIT
 
 skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+need() { for t; do command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps)"; done; }
+# Runs a command every 0.1 s until it succeeds, at most N+1 times.
+retry() {
+  local n=$1
+  shift
+  for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
+  "$@"
+}
 
+# Restarts the test on a session bus of its own, whose accessibility bus no
+# program of a desktop shares.
+own_accessibility_bus() {
+  [ -n "${CALDORINE_OWN_BUS:-}" ] && return
+  need dbus-run-session
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+  rm -rf "$WORK"
+  CALDORINE_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$app" 2> >(grep -v '^dbus-daemon\[' >&2)
+}
+
+# Xvfb ($1: the screen's size) names a free display once it is ready, so tests
+# side by side never share one; -noreset keeps it from refusing connections
+# whenever its last client leaves.
 start_xserver() {
-  command -v Xvfb >/dev/null || skip "Xvfb is not installed (scripts/install-deps installs it)"
-  command -v xdotool >/dev/null || skip "xdotool is not installed"
-  # Xvfb picks a free display itself and names it once it is ready, so
-  # tests started side by side never share a server; -noreset keeps it from
-  # restarting, and refusing connections meanwhile, each time its last client
-  # leaves.
-  local named
-  named=$(mktemp)
-  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    if [ -s "$named" ] && grep -q . "$named"; then
-      export DISPLAY=":$(head -1 "$named" | tr -d '[:space:]')"
-      rm -f "$named"
-      trap stop_xserver EXIT
-      xdpyinfo >/dev/null 2>&1 && return 0
-    fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  rm -f "$named"
-  kill "$XVFB_PID" 2>/dev/null
-  skip "no X server could be started"
+  need Xvfb xdotool
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" &>/dev/null &
+  PIDS+=" $!"
+  retry 100 grep -q . "$WORK/display" || skip "no X server could be started"
+  export DISPLAY=":$(head -1 "$WORK/display")"
 }
 
-# Openbox on that server, as a desktop has it; the test ends it with the server.
+# Openbox names itself on the root before it manages windows, and a window
+# mapped meanwhile is lost; its startup command runs once it is ready.
 start_window_manager() {
-  command -v openbox >/dev/null ||
-    skip "openbox is not installed (scripts/install-deps installs it)"
-  openbox --sm-disable >/dev/null 2>&1 &
-  WM_PID=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    sleep 0.1
-  done
-  skip "openbox did not start"
+  need openbox
+  openbox --sm-disable --startup "touch $WORK/wm-ready" &>/dev/null &
+  PIDS+=" $!"
+  retry 100 test -e "$WORK/wm-ready" || skip "openbox did not start"
 }
 
-# A headless Weston of our own, with its screenshot protocol and a desktop of
-# one colour, DESKTOP ("#rrggbb"); Wayland clients started afterwards use it.
+# A headless Weston whose desktop is all DESKTOP, for the Wayland clients started after.
 start_weston() {
-  command -v weston >/dev/null && command -v weston-screenshooter >/dev/null ||
-    skip "weston is not installed (scripts/install-deps installs it)"
-  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+  need weston weston-screenshooter
+  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so &>/dev/null ||
     skip "Qt's Wayland plugin is not installed (scripts/install-deps installs qt6-wayland)"
   DESKTOP="#204080"
-  WESTON_RUNTIME=$(mktemp -d)
-  chmod 700 "$WESTON_RUNTIME"
-  printf '[shell]\nbackground-color=0xff%s\npanel-position=none\n' "${DESKTOP#\#}" \
-    >"$WESTON_RUNTIME/weston.ini"
-  XDG_RUNTIME_DIR=$WESTON_RUNTIME weston --backend=headless-backend.so --use-pixman --debug \
-    --socket=caldorine --config="$WESTON_RUNTIME/weston.ini" >/dev/null 2>&1 &
-  WESTON_PID=$!
-  trap stop_xserver EXIT
-  for _ in $(seq 100); do
-    if [ -S "$WESTON_RUNTIME/caldorine" ]; then
-      export XDG_RUNTIME_DIR=$WESTON_RUNTIME WAYLAND_DISPLAY=caldorine QT_QPA_PLATFORM=wayland
-      unset DISPLAY
-      return 0
-    fi
-    kill -0 "$WESTON_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  skip "no Weston could be started"
+  printf '[shell]\nbackground-color=0xff%s\npanel-position=none\n' "${DESKTOP#\#}" >"$WORK/weston.ini"
+  XDG_RUNTIME_DIR=$WORK weston --backend=headless-backend.so --use-pixman --debug \
+    --socket=caldorine --config="$WORK/weston.ini" &>/dev/null &
+  PIDS+=" $!"
+  retry 100 test -S "$WORK/caldorine" || skip "no Weston could be started"
+  export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=caldorine QT_QPA_PLATFORM=wayland
+  unset DISPLAY
 }
 
-# Ends what the test started: the program, and the display servers.
-stop_xserver() {
-  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
-  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
-  [ -n "${WESTON_PID:-}" ] && kill "$WESTON_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  [ -n "${WESTON_RUNTIME:-}" ] && rm -rf "$WESTON_RUNTIME"
-  true
+# Starts the program, its environment amended by the arguments, as APP_PID
+# with its window as win.
+start_app() {
+  env "$@" "$app" 2>/dev/null &
+  APP_PID=$!
+  win=$(wait_for_window Caldorine) || fail "no window named Caldorine appeared"
 }
+window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+wait_for_window() { retry 200 window_id "$1"; }
 
-# Prints the id of the visible window with this exact name, waiting up to
-# 20 s (a loaded machine starts slowly).
-wait_for_window() {
-  local name=$1 id
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# Waits up to 10 s for the program started as APP_PID to end, and fails
-# unless it ended with status 0. The argument says what should have ended it.
+# Fails unless the program ends within 10 s with status 0; $1 says what ended it.
+ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
 expect_clean_exit() {
-  local what=$1 status
-  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$APP_PID" 2>/dev/null && fail "$what did not end the program"
+  retry 100 ended || fail "$1 did not end the program"
   wait "$APP_PID"
-  status=$?
+  local status=$?
   APP_PID=
-  [ "$status" -eq 0 ] || fail "$what: exit status $status"
+  [ "$status" -eq 0 ] || fail "$1: exit status $status"
 }
 
 # The top left corner of window $win on the screen, as "x y ".
 position() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}'; }
+near() {
+  awk -v a="$(position)" -v b="$1" 'BEGIN { split(a, g); split(b, w)
+    exit (g[1] - w[1])^2 > 4 || (g[2] - w[2])^2 > 4 }'
+}
+expect_position() { retry 50 near "$1" || fail "$2: window at $(position), expected $1"; }
 
-# Presses a button at window pixel x,y, moves by dx,dy in steps, releases.
+# Presses button $5 (1 by default) at window pixel $1,$2, moves by $3,$4 in
+# two steps, releases.
 drag() {
-  local x=$1 y=$2 dx=$3 dy=$4 button=${5:-1} left top
+  local left top
   read -r left top <<<"$(position)"
-  xdotool mousemove $((left + x)) $((top + y)) mousedown "$button"
-  sleep 0.1
-  xdotool mousemove $((left + x + dx / 2)) $((top + y + dy / 2))
-  sleep 0.1
-  xdotool mousemove $((left + x + dx)) $((top + y + dy)) mouseup "$button"
-  sleep 0.3
+  local x=$((left + $1)) y=$((top + $2)) b=${5:-1}
+  xdotool mousemove $x $y mousedown $b sleep 0.1 mousemove $((x + $3 / 2)) $((y + $4 / 2)) \
+    sleep 0.1 mousemove $((x + $3)) $((y + $4)) mouseup $b sleep 0.3
 }
-
-# Moves the pointer about with no button held: a window left following the
-# pointer moves with it.
-wander() {
-  xdotool mousemove 600 600
-  sleep 0.1
-  xdotool mousemove 300 650
-  sleep 0.3
-}
-
-# Waits up to 5 s for the window to be within 2 px of "x y", or fails.
-expect_position() {
-  local want=$1 what=$2 got
-  for _ in $(seq 50); do
-    got=$(position)
-    awk -v a="$got" -v b="$want" 'BEGIN { split(a, g); split(b, w)
-      exit !((g[1] - w[1])^2 <= 4 && (g[2] - w[2])^2 <= 4) }' && return 0
-    sleep 0.1
-  done
-  fail "$what: window at $got, expected $want"
-}
+# The pointer moves about with no button held: a window left following it moves.
+wander() { xdotool mousemove 600 600 sleep 0.1 mousemove 300 650 sleep 0.3; }

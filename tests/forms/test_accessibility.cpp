@@ -1,22 +1,12 @@
-// What assistive technology learns of the thermometer through Qt's
-// accessibility interfaces after each conversion and drag: its value between
-// the scale's ends in the typed unit, and the same in words. What a screen
-// reader meets on the desktop is tried end to end (tests/e2e).
+// The thermometer as assistive technology learns of it after each conversion
+// and drag: a slider valued between the scale's ends in the typed unit, and
+// the same in words; a refused conversion erases the words with the picture.
 #include <QAccessible>
 #include <cmath>
 
 #include "harness.h"
 
 namespace {
-
-QAccessibleInterface* accessible(QWidget* widget) {
-  return QAccessible::queryAccessibleInterface(widget);
-}
-
-QString accessibleText(QWidget* widget, QAccessible::Text kind) {
-  QAccessibleInterface* face = accessible(widget);
-  return face ? face->text(kind) : QStringLiteral("<no interface>");
-}
 
 using AccessibilityTest = harness::MainWindowTest;
 
@@ -36,12 +26,9 @@ TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
       {C, "1", "-1", -0.5f, "-5.0 °C (23.0 °F) on a scale from -10 to 0 °C", -5, -10, 0},
       {F, "2", nullptr, -0.5f, "0.50 °F (-17.50 °C) on a scale from 0 to 1 °F", 0.5, 0, 1},
   };
-  const auto description = [this] {
-    return accessibleText(form->PicTherm, QAccessible::Description);
-  };
-  const auto gauge = [this] { return accessible(form->PicTherm)->valueInterface(); };
-  ASSERT_EQ(accessible(form->PicTherm)->role(), QAccessible::Slider);
-  EXPECT_EQ(description(), "") << "blank until something is drawn";
+  const auto thermometer = [this] { return QAccessible::queryAccessibleInterface(form->PicTherm); };
+  ASSERT_EQ(thermometer()->role(), QAccessible::Slider);
+  EXPECT_EQ(thermometer()->text(QAccessible::Description), "") << "blank until something is drawn";
   for (const auto& [direction, decimalPlaces, converted, height, expected, value, bottom, top] :
        cases) {
     SCOPED_TRACE(converted ? converted : "nothing converted");
@@ -51,16 +38,16 @@ TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
     form->Combo1->setText(decimalPlaces);
     if (converted) enterAndConvert(converted);
     if (!std::isnan(height)) dragTo(height);
-    EXPECT_EQ(description(), QString::fromUtf8(expected));
-    EXPECT_FLOAT_EQ(gauge()->currentValue().toFloat(), value);
-    EXPECT_FLOAT_EQ(gauge()->minimumValue().toFloat(), bottom);
-    EXPECT_FLOAT_EQ(gauge()->maximumValue().toFloat(), top);
+    EXPECT_EQ(thermometer()->text(QAccessible::Description), QString::fromUtf8(expected));
+    QAccessibleValueInterface* gauge = thermometer()->valueInterface();
+    EXPECT_FLOAT_EQ(gauge->currentValue().toFloat(), value);
+    EXPECT_FLOAT_EQ(gauge->minimumValue().toFloat(), bottom);
+    EXPECT_FLOAT_EQ(gauge->maximumValue().toFloat(), top);
   }
-  // A refused conversion erases the picture, and its description with it.
   harness::MessageBoxRecorder boxes;
   enterAndConvert("abc");
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(description(), "");
+  EXPECT_EQ(thermometer()->text(QAccessible::Description), "");
 }
 
 }  // namespace
