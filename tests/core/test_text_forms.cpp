@@ -1,11 +1,9 @@
-// The four text forms of a number.
+// The short, general and fixed text forms of a number.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
-#include "thermometer/number_reading.h"
 #include "thermometer/text_forms.h"
 
 namespace thermometer {
@@ -39,46 +37,6 @@ TEST(TextForms, ShortGeneralAndFixedForms) {
     EXPECT_EQ(shortForm(c.value), c.shortText);
     EXPECT_EQ(generalForm(c.value), c.generalText);
     EXPECT_EQ(fixedForm(c.value), c.fixedText);
-  }
-}
-
-TEST(TextForms, GroupedForm) {
-  struct GroupedCase {
-    float value;
-    int decimals;
-    std::string text;
-  };
-  // clang-format off
-  const std::vector<GroupedCase> cases = {
-      {37.8f, 1, "37.8"},       {-17.7222f, 4, "-17.7222"},   {1.005f, 2, "1.01"},
-      {-0.001f, 2, "0.00"},     {55537.8f, 1, "55,537.8"},    {37.77778f, 2, "37.78"},
-      {0.5f, 0, "1"},           {-0.5f, 0, "-1"},             {0.4f, 0, "0"},
-      {999.5f, 0, "1,000"},     {-1234567, 0, "-1,234,567"},  {5e9f, 2, "5,000,000,000.00"},
-      {32.018f, 4, "32.0180"},  {100, 3, "100.000"},          {0.05f, 1, "0.1"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "value " << c.value << " decimals " << c.decimals);
-    EXPECT_EQ(groupedForm(c.value, c.decimals), c.text);
-  }
-}
-
-// Every text the program writes reads back, through the numeric test, as
-// the value it was written from, to the digits it shows.
-TEST(TextForms, EveryFormReadsBackAsItsValue) {
-  for (double magnitude = 1e-30; magnitude < 1e38; magnitude *= 7.3) {
-    for (const float value : {float(magnitude), float(-magnitude), float(magnitude * 1.5)}) {
-      SCOPED_TRACE(testing::Message() << "value " << value);
-      const double v = value;
-      for (int decimals = 0; decimals <= 4; ++decimals) {
-        const auto read = readNumber(groupedForm(value, decimals));
-        ASSERT_TRUE(read) << groupedForm(value, decimals);
-        EXPECT_NEAR(*read, v, 0.5 * std::pow(10.0, -decimals) + std::fabs(v) * 1e-7);
-      }
-      EXPECT_NEAR(*readNumber(fixedForm(value)), v, 0.005 + std::fabs(v) * 1e-7);
-      for (const std::string& text : {shortForm(value), generalForm(value)})
-        EXPECT_NEAR(*readNumber(text), v, std::fabs(v) * 5e-7) << text;
-    }
   }
 }
 

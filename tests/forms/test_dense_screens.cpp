@@ -1,29 +1,12 @@
-// Dense screens: the artwork's "@2x" versions stand in for the pictures at
-// the same logical size, and the mercury is painted in device pixels, filling
-// the tube of the sharper thermometer exactly; on ordinary and dense screens
-// alike every label lies on the glass, clear of the border and the tube.
-#include <QImage>
+// Dense screens: the mercury is painted in device pixels, filling the tube of
+// the sharper thermometer exactly; on ordinary and dense screens alike every
+// label lies on the glass, clear of the border and the tube.
 #include <cmath>
 
 #include "harness.h"
 #include "ui/art_resolution.h"
 
 namespace {
-
-TEST(DenseScreenArt, TwiceThePixelsAtTheSameLogicalSize) {
-  for (const QString path :
-       {":/art/background.gif", ":/art/thermometer.gif", ":/art/QUESUP.bmp", ":/art/XDOWN.bmp"}) {
-    SCOPED_TRACE(path.toStdString());
-    EXPECT_EQ(ui::sharpestArt(path, 1.0), path) << "ordinary screens keep the picture";
-    const QString dense = ui::sharpestArt(path, 1.5);
-    ASSERT_EQ(dense, ui::sharpestArt(path, 2.0));
-    const QPixmap sharp = ui::loadArt(dense), plain = ui::loadArt(path);
-    EXPECT_EQ(sharp.size(), plain.size() * 2);
-    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(plain.size()));
-  }
-  // A picture drawn at one resolution only is loaded as it is.
-  EXPECT_EQ(ui::sharpestArt(":/art/HAND.png", 2.0), ":/art/HAND.png");
-}
 
 class DenseScreenTest : public harness::MainWindowTest {
  protected:

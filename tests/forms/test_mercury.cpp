@@ -1,16 +1,13 @@
 // Moving the mercury with the mouse or the keyboard: the values at its height
 // on the scale the last conversion left, and what never starts, ends or
 // changes a drag.
-#include <QLabel>
 #include <cmath>
 
-#include "chrome/module1.h"
 #include "harness.h"
 
 namespace {
 
 using MercuryTest = harness::MainWindowTest;
-const QString kDegree = QString(QChar(176));
 constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
                kRelease = QEvent::MouseButtonRelease;
 
@@ -69,48 +66,6 @@ TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
   mouse(kMove, Qt::NoButton, Qt::RightButton, -0.2f);
   EXPECT_EQ(form->Text1->text(), "30.00");
   EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, -0.3f);
-}
-
-// Only a Celsius drag tests the 'From' text; a refused drag has ended.
-TEST_F(MercuryTest, CelsiusDragRefusesAFromTextThatIsNoNumber) {
-  enterAndConvert("50");
-  direction(2);
-  form->Text1->setText("abc");
-  const QString before = shows();
-  harness::MessageBoxRecorder boxes;
-  mouse(kPress, Qt::LeftButton, Qt::LeftButton, -0.5f);
-  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.3f);
-  mouse(kMove, Qt::NoButton, Qt::LeftButton, -0.2f);  // the drag has ended
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title + ": " + boxes.shown[0].text,
-            "Data: Please enter a valid number for temperature. Place negative sign\n"
-            "only at beginning of number, and use only one decimal point.");
-  EXPECT_EQ(shows(), before) << "nothing drawn, the captions untouched";
-  EXPECT_EQ(form->focusWidget(), form->Text1);
-  direction(1);
-  dragTo(-0.2f);
-  EXPECT_EQ(form->Text1->text(), "20.00");
-}
-
-TEST_F(MercuryTest, IntegerScalesDrawOnlyOnceSetAndWriteLongTextsUncut) {
-  Module1::valueToConvert = 12;  // as a preset leaves it, before any integer scale
-  direction(2);
-  dragTo(-0.5f);
-  EXPECT_EQ(form->leftpicindicator->text(), kDegree + "C");
-  EXPECT_TRUE(form->PicTherm->displayList().empty());
-  EXPECT_EQ(form->Text1->text(), "0");
-  direction(1);
-  type("999999999");
-  convert();
-  dragTo(-0.99999f);
-  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
-  // Typing limits the length again, and cuts nothing already there.
-  QTest::keyClick(form->Text1, Qt::Key_End);
-  type("5");
-  EXPECT_EQ(form->Text1->text(), "9,999,900,000.00");
-  convert();
-  EXPECT_EQ(form->Text2->text(), "5,555,500,000.00");
-  EXPECT_EQ(harness::drawnTexts(*form->PicTherm)[9].text, "1.0E10") << "the same scale";
 }
 
 // Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from

@@ -64,8 +64,8 @@ TEST_F(PresetBrowserTest, LoadedHiddenAtStartAsAFixedToolWindowBelowTheScreenCen
   EXPECT_EQ(window.windowFlags() & (Qt::WindowType_Mask | Qt::WindowCloseButtonHint |
                                     Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
             Qt::Tool | Qt::WindowCloseButtonHint);
-  EXPECT_EQ(window.minimumSize(), QSize(296, 109));
-  EXPECT_EQ(window.maximumSize(), QSize(296, 109));
+  EXPECT_EQ(std::pair(window.minimumSize(), window.maximumSize()),
+            std::pair(QSize(296, 109), QSize(296, 109)));
   EXPECT_EQ(
       window.windowIcon().pixmap(16).toImage(),
       QImage(":/art/THERMOMETERSMALL.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
