@@ -23,16 +23,14 @@ own_accessibility_bus() {
 # refusing connections whenever its last client leaves.
 start_xserver() {
   need Xvfb xdotool
-  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" &>/dev/null &
-  PIDS+=" $!"
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" &>/dev/null & PIDS+=" $!"
   retry 100 grep -q . "$WORK/display" || skip "no X server could be started"
   export DISPLAY=":$(head -1 "$WORK/display")"
 }
 # A window mapped before Openbox is ready is lost; its startup command says so.
 start_window_manager() {
   need openbox
-  openbox --sm-disable --startup "touch $WORK/wm-ready" &>/dev/null &
-  PIDS+=" $!"
+  openbox --sm-disable --startup "touch $WORK/wm-ready" &>/dev/null & PIDS+=" $!"
   retry 100 test -e "$WORK/wm-ready" || skip "openbox did not start"
 }
 # A headless Weston whose desktop is all DESKTOP.
@@ -42,8 +40,7 @@ start_weston() {
   DESKTOP="#204080"
   printf '[shell]\nbackground-color=0xff%s\npanel-position=none\n' "${DESKTOP#\#}" >"$WORK/weston.ini"
   XDG_RUNTIME_DIR=$WORK weston --backend=headless-backend.so --use-pixman --debug \
-    --socket=caldorine --config="$WORK/weston.ini" &>/dev/null &
-  PIDS+=" $!"
+    --socket=caldorine --config="$WORK/weston.ini" &>/dev/null & PIDS+=" $!"
   retry 100 test -S "$WORK/caldorine" || skip "no Weston could be started"
   export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=caldorine QT_QPA_PLATFORM=wayland
   unset DISPLAY

@@ -5,8 +5,7 @@
 # button acts wherever released; it leaves no file in the temporary directory.
 . "$(dirname "$0")/lib.sh"
 for display in "" :9999; do
-  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1)
-  status=$?
+  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1); status=$?
   [[ $status -eq 1 && ${said##*$'\n'} == "caldorine: no display"*"no Wayland display"* &&
     ($display || $said != *$'\n'*) ]] || fail "with DISPLAY=$display: status $status, said: $said"
 done
@@ -28,12 +27,11 @@ for p in 0,0,desktop 1,1,desktop 63,10,desktop 150,10,desktop 30,21,desktop 180,
   [ "$shows" = "$want" ] || fail "window pixel $px,$py shows the $shows"
 done
 # A press just inside the cut-off corner drags nothing; the tab drags, a label does not.
-drag 1 1 40 25
-expect_position "$x $y" "press outside the outline"
-drag 100 3 40 25
-expect_position "$((x += 40)) $((y += 25))" "drag on the tab"
-drag 70 110 40 25
-expect_position "$x $y" "drag on the Decimal Places label"
+for d in "1 1 0 press outside the outline" "100 3 1 drag on the tab" "70 110 0 drag on a label"; do
+  read -r px py moves what <<<"$d"
+  drag $px $py 40 25
+  expect_position "$((x += 40 * moves)) $((y += 25 * moves))" "$what"
+done
 # After List, minimising hides the browser (restoring needs a window manager).
 browser="Caldorine - Useful Temperatures "
 xdotool mousemove $((x + 52)) $((y + 266)) click 1

@@ -30,6 +30,5 @@ for scale in 1 1.5 2; do
   want=$(/usr/bin/python3 -c "print(*(int(v * $scale + 0.5) for v in (67, 133, 210, 330)), '')")
   [ "$got" = "$want" ] || fail "scale $scale: window at and of $got, expected $want"
   retry 50 outline_fits $got "$scale" 2>"$WORK/verdict" || fail "scale $scale: $(cat "$WORK/verdict")"
-  kill "$APP_PID" && wait "$APP_PID"
-  APP_PID=
+  kill "$APP_PID" && wait "$APP_PID"; APP_PID=
 done

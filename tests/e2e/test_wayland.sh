@@ -6,8 +6,7 @@
 own_accessibility_bus
 need convert
 start_weston
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" 2>/dev/null &
-APP_PID=$!
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" 2>/dev/null & APP_PID=$!
 # True once a screenshot shows the window, all that is not desktop: w x h at x,y.
 shown() {
   rm -f "$WORK"/wayland-screenshot*.png

@@ -18,9 +18,7 @@ xdotool mousemove $((x + 8)) $((y + 200)) click 3 && wander
 expect_position "$x $y" "right click, then pointer moves"
 xdotool mousemove $((x + 83)) $((y + 15)) click 1
 about=$(wait_for_window "About Caldorine") || fail "the help button showed no About window"
-for w in "$win" "$about"; do
-  xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "window $w shows no program icon"
-done
+for w in "$win" "$about"; do xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "no icon on $w"; done
 # 20 taps as a touchpad gives them, each while About is active; then 15
 # flicks past the drag distance, which the manager may take up only after the
 # release.
