@@ -113,8 +113,7 @@ STEPS = [
 ]
 
 if sys.argv[1:]:
-    button = shown("push button", sys.argv[1])
-    sys.exit(0 if button and button.queryAction().doAction(0) else 1)
+    sys.exit(0 if (b := shown("push button", sys.argv[1])) and b.queryAction().doAction(0) else 1)
 for kind in ("state-changed:focused", "announcement", *(
         "property-change:accessible-" + p for p in ("name", "description", "value"))):
     pyatspi.Registry.registerEventListener(heard, "object:" + kind)

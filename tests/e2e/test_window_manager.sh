@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Under a window manager: a left or right drag on the free surface moves the
-# window by the pointer's travel and ends at the release; a click, a tap or a
-# flick never leaves it following the pointer; the windows show the program's
-# icon; the close button ends the program with status 0.
+# Under a window manager: drags on the free surface move the window by the
+# pointer's travel and end at the release; a click, tap or flick never leaves
+# it following the pointer; the windows show the icon; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
 start_xserver
 start_window_manager
