@@ -1,47 +1,37 @@
 #!/usr/bin/env bash
-# The program on a bare X server. Without a display it says so and ends with 1.
-# Its shaped outline lets the desktop show and take clicks around it; the free
-# surface drags the window, controls do not; minimising hides the browser; the
-# close button acts wherever it is released; start-up leaves no file in the
-# temporary directory.
+# On a bare X server: without a display it says so and ends with 1; its
+# outline lets the desktop show and take clicks around it; the free surface
+# drags the window, controls do not; minimising hides the browser; the close
+# button acts wherever released; it leaves no file in the temporary directory.
 . "$(dirname "$0")/lib.sh"
 for display in "" :9999; do
-  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1)
-  status=$?
+  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1); status=$?
   [[ $status -eq 1 && ${said##*$'\n'} == "caldorine: no display"*"no Wayland display"* &&
     ($display || $said != *$'\n'*) ]] || fail "with DISPLAY=$display: status $status, said: $said"
 done
 need import convert
 start_xserver
-# Its temporary directory is its own; a desktop session always has a runtime
-# directory, so Qt needs none in it.
+# A desktop session always has a runtime directory, so Qt needs none in TMPDIR.
 mkdir -m 700 "$WORK/tmp" "$WORK/runtime"
 start_app TMPDIR="$WORK/tmp" XDG_RUNTIME_DIR="$WORK/runtime"
 read -r x y <<<"$(position)"
-# Window pixel $1,$2 as the screen shows it; the desktop is black.
+# Window pixel $1,$2 as the screen shows it: the desktop is black.
 pixel() { convert "$WORK/shot.png" -format "%[hex:p{$((x + $1)),$((y + $2))}]" info:; }
 painted() { import -window root "$WORK/shot.png" && [ "$(pixel 8 200)" != 000000 ]; }
 retry 50 painted || fail "the window was never painted"
 [ -z "$(ls -A "$WORK/tmp")" ] || fail "start-up left files behind: $(ls -A "$WORK/tmp")"
-
-# Outside the outline the desktop shows, inside it the window.
-for p in "0 0 desktop" "1 1 desktop" "63 10 desktop" "150 10 desktop" "30 21 desktop" \
-  "180 21 desktop" "209 200 desktop" "100 327 desktop" "100 329 desktop" "100 3 window" \
-  "8 200 window" "100 326 window" "1 174 window"; do
-  read -r px py want <<<"$p"
+for p in 0,0,desktop 1,1,desktop 63,10,desktop 150,10,desktop 30,21,desktop 180,21,desktop \
+  209,200,desktop 100,327,desktop 100,329,desktop 100,3,window 8,200,window 100,326,window 1,174,window; do
+  IFS=, read -r px py want <<<"$p"
   shows=$([ "$(pixel $px $py)" = 000000 ] && echo desktop || echo window)
   [ "$shows" = "$want" ] || fail "window pixel $px,$py shows the $shows"
 done
-
-# A press just inside the cut-off corner reaches the desktop and drags
-# nothing; the tab drags the window, a label does not.
-drag 1 1 40 25
-expect_position "$x $y" "press outside the outline"
-drag 100 3 40 25
-expect_position "$((x += 40)) $((y += 25))" "drag on the tab"
-drag 70 110 40 25
-expect_position "$x $y" "drag on the Decimal Places label"
-
+# A press just inside the cut-off corner drags nothing; the tab drags, a label does not.
+for d in "1 1 0 press outside the outline" "100 3 1 drag on the tab" "70 110 0 drag on a label"; do
+  read -r px py moves what <<<"$d"
+  drag $px $py 40 25
+  expect_position "$((x += 40 * moves)) $((y += 25 * moves))" "$what"
+done
 # After List, minimising hides the browser (restoring needs a window manager).
 browser="Caldorine - Useful Temperatures "
 xdotool mousemove $((x + 52)) $((y + 266)) click 1
@@ -49,7 +39,6 @@ wait_for_window "$browser" >/dev/null || fail "List showed no browser"
 xdotool mousemove $((x + 107)) $((y + 15)) click 1
 hidden() { ! window_id "$browser" >/dev/null; }
 retry 50 hidden || fail "minimising left the browser shown"
-
 # Pressed on the close button, moved off and released: the program ends.
 xdotool mousemove $((x + 130)) $((y + 15)) mousedown 1 sleep 0.2 mousemove 600 600 sleep 0.2 mouseup 1
 expect_clean_exit "the close button released off it"

@@ -7,12 +7,10 @@
 need import
 /usr/bin/python3 -c "import PIL" 2>/dev/null || skip "python3-pil is not installed"
 start_xserver 1400x1400
-
-# Judges a screenshot of the window at x y w h, scale s, away from the
-# controls (whose greys are the style's): the rows with the tab, the bottom
-# rows and the side columns.
+# Judges the window at x y w h, scale s, away from the controls (whose greys
+# are the style's): the rows with the tab, the bottom rows, the side columns.
 outline_fits() {
-  import -window root "$WORK/shot.png" && /usr/bin/python3 - "$@" <<'PY'
+  import -window root "$WORK/shot.png" && /usr/bin/python3 - "$WORK/shot.png" "$@" <<'PY'
 import sys
 from PIL import Image
 shot = Image.open(sys.argv[1]).convert("RGB")
@@ -26,16 +24,11 @@ if grey or panel < len(band) // 3 or desktop != {(0, 0, 0)}:
     sys.exit(f"{grey} grey pixels along the outline, {panel} of {len(band)} panel, corners {desktop}")
 PY
 }
-
 for scale in 1 1.5 2; do
   start_app QT_SCALE_FACTOR=$scale
   got=$(xwininfo -id "$win" | awk '/Absolute|Width|Height/ {printf "%s ", $NF}')
   want=$(/usr/bin/python3 -c "print(*(int(v * $scale + 0.5) for v in (67, 133, 210, 330)), '')")
   [ "$got" = "$want" ] || fail "scale $scale: window at and of $got, expected $want"
-  # A loaded machine paints late: look again until it is painted.
-  retry 50 outline_fits "$WORK/shot.png" $got "$scale" 2>"$WORK/verdict" ||
-    fail "scale $scale: $(cat "$WORK/verdict")"
-  kill "$APP_PID"
-  wait "$APP_PID"
-  APP_PID=
+  retry 50 outline_fits $got "$scale" 2>"$WORK/verdict" || fail "scale $scale: $(cat "$WORK/verdict")"
+  kill "$APP_PID" && wait "$APP_PID"; APP_PID=
 done

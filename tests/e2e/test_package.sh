@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
-# The .deb made afresh from the build under test (so a stale one is never
-# tested) declares its Qt libraries, unpacks into an empty folder with a valid
-# menu entry, AppStream description and icon theme sizes, and the program
-# starts from the unpacked files alone and ends cleanly.
+# The .deb made afresh from the build under test declares its Qt libraries,
+# unpacks with a valid menu entry, AppStream description and icon sizes, and
+# the program starts from the unpacked files alone and ends cleanly.
 . "$(dirname "$0")/lib.sh"
 build=$(cd "$(dirname "$app")" && pwd)
 need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli identify
 [ -f "$build/CPackConfig.cmake" ] || skip "no CPack configuration in $build"
 start_xserver
-
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$WORK/package" &>"$WORK/cpack.log" ||
   fail "cpack could not make the .deb: $(cat "$WORK/cpack.log")"
 deb=$(ls "$WORK"/package/caldorine_*.deb) || fail "cpack made no caldorine_*.deb"
@@ -16,7 +14,6 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
   grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
-
 dpkg -x "$deb" "$WORK/root" || fail "dpkg -x failed"
 share=$WORK/root/usr/share
 desktop=$(ls "$share"/applications/*.desktop)
@@ -32,14 +29,11 @@ for size in 16 24 32 48 64 128 256; do
   png=$share/icons/hicolor/${size}x$size/apps/$(field Icon).png
   [ "$(identify -format '%wx%h' "$png")" = "${size}x$size" ] || fail "$png is no $size px icon"
 done
-
 app=$WORK/root/usr/bin/caldorine
 readelf -d "$app" | grep -qE 'RPATH|RUNPATH' && fail "the installed program carries a library path"
-# Started in an empty folder, with Qt from the system.
-mkdir "$WORK/empty" && cd "$WORK/empty"
+mkdir "$WORK/empty" && cd "$WORK/empty" # with Qt from the system
 start_app -u LD_LIBRARY_PATH
 xprop -id "$win" WM_CLASS | grep -q "\"$(field StartupWMClass)\"" ||
   fail "WM_CLASS $(xprop -id "$win" WM_CLASS) does not match StartupWMClass=$(field StartupWMClass)"
-read -r x y <<<"$(position)"
-xdotool mousemove $((x + 130)) $((y + 15)) click 1
+xdotool mousemove --window "$win" 130 15 click 1
 expect_clean_exit "the close button of the unpacked program"

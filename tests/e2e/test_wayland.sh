@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
-# The program on a headless Weston: outside the outline the desktop shows,
-# inside it the orange panel; its close button, pressed through the
-# accessibility bus (a headless compositor has no pointer), ends it with 0.
+# On a headless Weston: outside the outline the desktop shows, inside it the
+# orange panel; its close button, pressed through the accessibility bus (there
+# is no pointer), ends the program with 0.
 . "$(dirname "$0")/lib.sh"
 own_accessibility_bus
 need convert
 start_weston
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" 2>/dev/null &
-APP_PID=$!
-# Takes a screenshot; true once it shows the window, whose visible extent,
-# the box around all that is not the desktop, is then w x h at x,y.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" 2>/dev/null & APP_PID=$!
+# True once a screenshot shows the window, all that is not desktop: w x h at x,y.
 shown() {
   rm -f "$WORK"/wayland-screenshot*.png
-  (cd "$WORK" && weston-screenshooter) || return 1
-  mv "$WORK"/wayland-screenshot*.png "$WORK/shot.png"
+  (cd "$WORK" && weston-screenshooter) && mv "$WORK"/wayland-screenshot*.png "$WORK/shot.png" || return 1
   IFS='x+' read -r w h x y <<<"$(convert "$WORK/shot.png" -fill white +opaque "$DESKTOP" -format %@ info:)"
   [ "$w" -gt 0 ] && [ "$w" -lt 400 ]
 } &>/dev/null

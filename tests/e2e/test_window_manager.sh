@@ -1,36 +1,31 @@
 #!/usr/bin/env bash
-# The program under a window manager: a left or right drag on the free surface
-# moves the window by the pointer's travel and ends at the release; a click, a
-# tap or a flick never leaves the window following the pointer; the windows
-# show the program's icon; the close button ends the program with status 0.
+# Under a window manager: drags on the free surface move the window by the
+# pointer's travel and end at the release; a click, tap or flick never leaves
+# it following the pointer; the windows show the icon; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
 start_xserver
 start_window_manager
 start_app
+# The pointer moves with no button held: a window left following it moves.
+wander() { xdotool mousemove 600 600 sleep 0.1 mousemove 300 650 sleep 0.3; }
 read -r x y <<<"$(position)"
 drag 8 200 40 25
 expect_position "$((x += 40)) $((y += 25))" "left drag"
-drag 8 200 -30 10 3
-wander
+drag 8 200 -30 10 3 && wander
 expect_position "$((x -= 30)) $((y += 10))" "right drag, then pointer moves"
-xdotool mousemove $((x + 8)) $((y + 200)) click 3
-wander
+xdotool mousemove $((x + 8)) $((y + 200)) click 3 && wander
 expect_position "$x $y" "right click, then pointer moves"
-
 xdotool mousemove $((x + 83)) $((y + 15)) click 1
 about=$(wait_for_window "About Caldorine") || fail "the help button showed no About window"
-for w in "$win" "$about"; do
-  xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "window $w shows no program icon"
-done
-# 20 taps as a touchpad gives them, press and release back to back, each while
-# About is the active window; then 15 flicks, a move past the drag distance
-# between them, so the manager may take up its move only after the release.
+for w in "$win" "$about"; do xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "no icon on $w"; done
+# 20 taps as a touchpad gives them, each while About is active; then 15
+# flicks past the drag distance, which the manager may take up only after the
+# release.
 for i in $(seq 35); do
   if ((i <= 20)); then
     xdotool windowactivate --sync "$about" mousemove $((x + 8)) $((y + 200)) mousedown 1 mouseup 1
   else
-    xdotool mousemove $((x + 8)) $((y + 200)) mousedown 1 mousemove $((x + 38)) $((y + 205)) \
-      mouseup 1 sleep 0.3
+    xdotool mousemove $((x + 8)) $((y + 200)) mousedown 1 mousemove $((x + 38)) $((y + 205)) mouseup 1 sleep 0.3
     read -r x y <<<"$(position)"
   fi
   wander

@@ -1,6 +1,5 @@
-// The thermometer as assistive technology learns of it after each conversion
-// and drag: a slider valued between the scale's ends in the typed unit, and
-// the same in words; a refused conversion erases the words with the picture.
+// The thermometer as assistive technology learns of it after each conversion and drag: a
+// slider between the scale's ends, and the same in words, erased with a refused conversion.
 #include <QAccessible>
 #include <cmath>
 
