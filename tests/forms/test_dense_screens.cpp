@@ -1,6 +1,5 @@
-// Dense screens: the mercury is painted in device pixels, filling the tube of
-// the sharper thermometer exactly; on ordinary and dense screens alike every
-// label lies on the glass, clear of the border and the tube.
+// The mercury is painted in device pixels, filling the sharper tube exactly; at
+// 100 % and 200 % every label lies on the glass, clear of the border and tube.
 #include <cmath>
 
 #include "harness.h"

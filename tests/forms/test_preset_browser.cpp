@@ -1,6 +1,5 @@
-// The "Useful Temperatures" browser as a person uses it: opened from List,
-// clicked through, closed and opened again, and what its presets do (and
-// never do) to the main window.
+// The "Useful Temperatures" browser as a person uses it: opened from List, clicked
+// through, closed and opened again, and what its presets do to the main window.
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
