@@ -1,5 +1,4 @@
-// The useful temperatures: keys compare exactly, and foods go by cooking
-// method.
+// The useful temperatures: keys compare exactly, and foods go by cooking method.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,9 +8,9 @@
 namespace presets {
 namespace {
 
-// A plain entry matches under any method, so it may share its text with no
-// other entry; a food only with its twin under the other method, and both
-// food lists hold the same twelve foods under their heading.
+// A plain entry matches under any method, so it may share its text with no other entry; a food only
+// with its twin under the other method, and both food lists hold the same twelve foods under their
+// heading.
 TEST(PresetCatalogue, EveryLookUpFindsOneEntry) {
   ASSERT_EQ(categoryTexts().size(), 12u);
   for (std::string_view category : categoryTexts())

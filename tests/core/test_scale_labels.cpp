@@ -1,5 +1,5 @@
-// The labels of both scales: where each stands and what it says, on every
-// scale the four kinds can have; and the conversions they show.
+// The labels of both scales: where each stands and what it says, on every scale the four kinds can
+// have; and the conversions they show.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,17 +15,17 @@ namespace {
 
 using enum ScaleKind;
 
-// A label read back: plain texts as typed ones are read, exponent forms
-// ("-1.07E4") by their mantissa and power.
+// A label read back: plain texts as typed ones are read, exponent forms ("-1.07E4") by their
+// mantissa and power.
 double valueOf(const std::string& text) {
   const auto mark = text.find('E');
   if (mark == std::string::npos) return readNumber(text).value_or(NAN);
   return std::stod(text.substr(0, mark)) * std::pow(10.0, std::stoi(text.substr(mark + 1)));
 }
 
-// Every scale of every kind: each label stands a little above its tick, reads
-// back as the tick's value (the right one as its conversion, exponent forms
-// cut to three digits), and starts where its kind and length put it.
+// Every scale of every kind: each label stands a little above its tick, reads back as the tick's
+// value (the right one as its conversion, exponent forms cut to three digits), and starts where its
+// kind and length put it.
 TEST(ScaleLabels, EveryLabelOfEveryScale) {
   const float integerX[2][6] = {{-0.3f, -0.4f, -0.5f, -0.65f, -0.75f, -0.85f},
                                 {-0.32f, -0.36f, -0.48f, -0.58f, -0.72f, -0.8f}};
@@ -82,8 +82,8 @@ TEST(ScaleLabels, EveryLabelOfEveryScale) {
   }
 }
 
-// Float arithmetic would give -295.500031 and -867.460083; the latter shows
-// as -867.4601 with four decimals.
+// Float arithmetic would give -295.500031 and -867.460083; the latter shows as -867.4601 with four
+// decimals.
 TEST(Scale, ConversionsRoundOnceFromDouble) {
   EXPECT_EQ(fahrenheitToCelsius(-499.9f), -295.5f);
   EXPECT_EQ(celsiusToFahrenheit(-499.7f), -867.4600219726562f);

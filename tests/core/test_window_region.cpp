@@ -1,5 +1,5 @@
-// The window's outline: its two pieces in device pixels, and which pixels of
-// the window they keep, at 96 and 120 dpi.
+// The window's outline: its two pieces in device pixels, and which pixels of the window they keep,
+// at 96 and 120 dpi.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -22,8 +22,8 @@ TEST(WindowRegion, PiecesInDevicePixels) {
             (OutlinePieces{{2, 11, 418, 164, 96, 20}, {128, 0, 300, 18, 40, 5}}));
 }
 
-// Each piece alone is as symmetric as its rectangle: left with right, top
-// with bottom, its middle rows full.
+// Each piece alone is as symmetric as its rectangle: left with right, top with bottom, its middle
+// rows full.
 TEST(WindowRegion, EachPieceIsSymmetric) {
   for (const double twips : {15.0, 12.0}) {
     const OutlinePieces pieces = outlinePieces(1, 1, 0, 0, twips, twips);

@@ -1,6 +1,5 @@
-# Sourced by the end-to-end tests with the program as $1: display servers of
-# their own, the program on them, patient waits (a loaded machine is slow).
-# Everything started goes with the test.
+# Sourced by the end-to-end tests with the program as $1: display servers of their own, the program
+# on them, patient waits (a loaded machine is slow). Everything started goes with the test.
 set -u
 app=$1
 WORK=$(mktemp -d)
@@ -19,8 +18,8 @@ own_accessibility_bus() {
   rm -rf "$WORK"
   CALDORINE_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$app" 2> >(grep -v '^dbus-daemon\[' >&2)
 }
-# Xvfb ($1: the screen's size) on a free display; -noreset keeps it from
-# refusing connections whenever its last client leaves.
+# Xvfb ($1: the screen's size) on a free display; -noreset keeps it from refusing connections
+# whenever its last client leaves.
 start_xserver() {
   need Xvfb xdotool
   Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" &>/dev/null & PIDS+=" $!"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The .deb made afresh from the build under test declares its Qt libraries,
-# unpacks with a valid menu entry, AppStream description and icon sizes, and
-# the program starts from the unpacked files alone and ends cleanly.
+# The .deb made afresh from the build under test declares its Qt libraries, unpacks with a valid
+# menu entry, AppStream description and icon sizes, and the program starts from the unpacked files
+# alone and ends cleanly.
 . "$(dirname "$0")/lib.sh"
 build=$(cd "$(dirname "$app")" && pwd)
 need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli identify

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program as a screen reader meets it (screen_reader.py), on a desktop of
-# its own; then the manager's close (Alt+F4) ends it with status 0.
+# The program as a screen reader meets it (screen_reader.py), on a desktop of its own; then the
+# manager's close (Alt+F4) ends it with status 0.
 . "$(dirname "$0")/lib.sh"
 own_accessibility_bus
 start_xserver

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# On a headless Weston: outside the outline the desktop shows, inside it the
-# orange panel; its close button, pressed through the accessibility bus (there
-# is no pointer), ends the program with 0.
+# On a headless Weston: outside the outline the desktop shows, inside it the orange panel; its close
+# button, pressed through the accessibility bus (there is no pointer), ends the program with 0.
 . "$(dirname "$0")/lib.sh"
 own_accessibility_bus
 need convert

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Under a window manager: drags on the free surface move the window by the
-# pointer's travel and end at the release; a click, tap or flick never leaves
-# it following the pointer; the windows show the icon; Close exits with 0.
+# Under a window manager: drags on the free surface move the window by the pointer's travel and end
+# at the release; a click, tap or flick never leaves it following the pointer; the windows show the
+# icon; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
 start_xserver
 start_window_manager
@@ -18,9 +18,8 @@ expect_position "$x $y" "right click, then pointer moves"
 xdotool mousemove $((x + 83)) $((y + 15)) click 1
 about=$(wait_for_window "About Caldorine") || fail "the help button showed no About window"
 for w in "$win" "$about"; do xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "no icon on $w"; done
-# 20 taps as a touchpad gives them, each while About is active; then 15
-# flicks past the drag distance, which the manager may take up only after the
-# release.
+# 20 taps as a touchpad gives them, each while About is active; then 15 flicks past the drag
+# distance, which the manager may take up only after the release.
 for i in $(seq 35); do
   if ((i <= 20)); then
     xdotool windowactivate --sync "$about" mousemove $((x + 8)) $((y + 200)) mousedown 1 mouseup 1

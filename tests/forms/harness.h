@@ -1,7 +1,5 @@
-// What the window tests share: the main window started as the program starts
-// it, a recorder that closes every message box and remembers it, readers of
-// the thermometer's drawing and of what a window paints, and checks of a
-// window's layout against its designed twips.
+// What the window tests share: the main window as the program starts it, a message box recorder,
+// readers of what is drawn and painted, and layout checks against the twips.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -62,8 +60,7 @@ inline QImage painted(QWidget* control) {
   return window->grab(QRect(control->mapTo(window, QPoint()), control->size())).toImage();
 }
 
-// A control as designed: its place in twips in its container, its text,
-// font and tooltip.
+// A control as designed: its place in twips in its container, its text, font and tooltip.
 struct Placed {
   QWidget* control;
   int left, top, width, height;
@@ -123,7 +120,6 @@ class WindowTest : public ::testing::Test {
 // The main window as at start-up, and what a person does with it.
 class MainWindowTest : public WindowTest<frmtemperature> {
  protected:
-  // Types into 'From' key by key, through its filter.
   void type(const QString& keys) { QTest::keyClicks(form->Text1, keys); }
   void convert() { QTest::mouseClick(form->Command1, Qt::LeftButton); }
   // 1: Fahrenheit to Celsius, 2: Celsius to Fahrenheit.
@@ -140,7 +136,6 @@ class MainWindowTest : public WindowTest<frmtemperature> {
     mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, y);
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, y);
   }
-  // Picks an entry of the decimal-places list with the mouse.
   void pickDecimalPlaces(int index) {
     auto* combo = form->Combo1;
     combo->showPopup();
@@ -154,8 +149,8 @@ class MainWindowTest : public WindowTest<frmtemperature> {
     convert();
   }
 
-  // What the window shows, in a line: 'From' and 'To', the unit captions,
-  // the top of the mercury, and the first and last labels of both scales.
+  // What the window shows, in a line: 'From' and 'To', the unit captions, the top of the mercury,
+  // and the first and last labels of both scales.
   QString shows() const {
     QStringList texts;
     for (const auto& op : form->PicTherm->displayList())

@@ -1,5 +1,5 @@
-// The about window as a reader meets it: its layout, and the overview first
-// and the tips on request in a text nobody can change.
+// The about window as a reader meets it: its layout, and the overview first and the tips on request
+// in a text nobody can change.
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
@@ -51,8 +51,8 @@ TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
   });
   harness::expectTabOrder({form->Command1, form->Command2, form->Text1, form->Label2});
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->Text1)->state().readOnly);
-  // The address at the top left of its place, looking like a link, with a
-  // pointing hand whose fingertip is the hotspot.
+  // The address at the top left of its place, looking like a link, with a pointing hand whose
+  // fingertip is the hotspot.
   EXPECT_LT(ink(form->Label2).top(), 5);
   EXPECT_TRUE(form->Label2->font().underline());
   EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(192, 0, 0));
@@ -106,6 +106,25 @@ TEST_F(AboutWindowTest, EachButtonShowsItsTextFromTheStartReadOnlyAndEveryOpenin
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   SetUp();
   EXPECT_TRUE(isOverview(shown()));
+}
+
+TEST_F(AboutWindowTest, TheAddressByClickEnterOrSpaceAsksForMailOrShowsItself) {
+  int asked = 0, opened = 1;
+  Form2::urlOpener = [&](const QUrl& url) {
+    return ++asked && url == QUrl("mailto:" + about::contactAddress()) && opened;
+  };
+  harness::MessageBoxRecorder recorder;
+  QTest::mouseClick(form->Label2, Qt::RightButton);
+  QTest::keyClick(form->Label2, Qt::Key_A);
+  EXPECT_EQ(asked, 0);
+  QTest::keyClick(form->Label2, Qt::Key_Return);
+  QTest::keyClick(form->Label2, Qt::Key_Space);
+  opened = 0;
+  QTest::mouseClick(form->Label2, Qt::LeftButton);
+  Form2::urlOpener = nullptr;
+  EXPECT_EQ(asked, 3);
+  ASSERT_EQ(recorder.shown.size(), 1u) << "only when no mail program took it";
+  EXPECT_TRUE(recorder.shown[0].endsWith("\n" + about::contactAddress()));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The thermometer as assistive technology learns of it after each conversion and drag: a
-// slider between the scale's ends, and the same in words, erased with a refused conversion.
+// The thermometer as assistive technology learns of it after each conversion and drag: a slider
+// between the scale's ends, and the same in words, erased with a refused conversion.
 #include <QAccessible>
 #include <cmath>
 
@@ -10,8 +10,8 @@ namespace {
 using AccessibilityTest = harness::MainWindowTest;
 
 TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
-  // Direction, decimal places, value converted (none: null), height dragged to
-  // (none: NaN), what the thermometer then says, its value and its ends.
+  // Direction, decimal places, value converted (none: null), height dragged to (none: NaN), what
+  // the thermometer then says, its value and its ends.
   using Case = std::tuple<ui::OptionButton * frmtemperature::*, const char*, const char*, float,
                           const char*, double, double, double>;
   const float noDrag = std::nanf("");

@@ -1,5 +1,5 @@
-// The form runtime, once, through a small window of its own: window life,
-// events raised from code, and what each control hands its handlers and paints.
+// The form runtime, once, through a small window of its own: window life, events raised from code,
+// and what each control hands its handlers and paints.
 #include <QPointer>
 #include <functional>
 #include <utility>
@@ -102,8 +102,8 @@ TEST_F(FormRuntimeTest, ButtonsAndFocusRunTheirHandlersAlsoWhenTheProgramActs) {
   EXPECT_FALSE(w->options[1]->value());
   QTest::mouseClick(w->options[0], Qt::LeftButton);
   EXPECT_EQ(seen(), "click, A, B, A");
-  // Focus given from code while another window is active: the handler runs
-  // at once, and not again when the window is activated.
+  // Focus given from code while another window is active: the handler runs at once, and not again
+  // when the window is activated.
   QWidget other;
   other.show();
   QApplication::setActiveWindow(&other);
@@ -165,8 +165,8 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
   EXPECT_FALSE(blueIn({20, 0, 40, 100})) << "dark blue";
   colours.setColor(QPalette::WindowText, Qt::blue);
   w->picture->setPalette(colours);
-  // Boxes then texts, and texts then a box: both ways of painting. The first
-  // box covers the first text, which still shows on top.
+  // Boxes then texts, and texts then a box: both ways of painting. The first box covers the first
+  // text, which still shows on top.
   for (const bool textsLast : {true, false}) {
     SCOPED_TRACE(textsLast ? "texts last" : "a box last");
     w->picture->Cls();
@@ -175,8 +175,8 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
     print(100, "I");
     print(20, "I");
     if (!textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
-    // The picture at the top left; whole pixels from corner to corner of a
-    // box, and one pixel for a box of no size.
+    // The picture at the top left; whole pixels from corner to corner of a box, and one pixel for a
+    // box of no size.
     const std::tuple<int, int, Qt::GlobalColor> pixels[] = {
         {0, 0, Qt::green},     {9, 9, Qt::green},    {10, 5, Qt::yellow}, {5, 10, Qt::yellow},
         {95, 5, Qt::red},      {189, 94, Qt::red},   {50, 98, Qt::red},   {190, 94, Qt::yellow},
@@ -198,8 +198,8 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
   EXPECT_TRUE(blueIn({120, 0, 40, 100}));
   w->picture->Cls();
   EXPECT_FALSE(blueIn({0, 0, 200, 100}));
-  // Each drawing reaches the screen without being asked, and so does a new
-  // text colour for the texts already drawn.
+  // Each drawing reaches the screen without being asked, and so does a new text colour for the
+  // texts already drawn.
   colours.setColor(QPalette::WindowText, Qt::darkBlue);
   w->picture->setPalette(colours);
   struct PaintCounter : QObject {

@@ -1,5 +1,5 @@
-// The main window as a person meets it: where everything is and what it
-// shows, what the 'From' box lets through, and Convert.
+// The main window as a person meets it: where everything is and what it shows, what the 'From' box
+// lets through, and Convert.
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,8 +18,8 @@ const QColor kOrange(255, 192, 128);  // the panel's
 
 TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
   frmtemperature* f = form;
-  // One look and font everywhere, the desktop entry the compositor matches,
-  // and hidden windows that keep the program alive.
+  // One look and font everywhere, the desktop entry the compositor matches, and hidden windows that
+  // keep the program alive.
   EXPECT_EQ(std::tuple(QApplication::style()->name(), QApplication::font().pointSizeF(),
                        QGuiApplication::desktopFileName(), QApplication::quitOnLastWindowClosed()),
             std::tuple(QString("fusion"), 8.25, QString("example.caldorine.Caldorine"), false));
@@ -64,8 +64,7 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
       {f->PicTherm, f->Option1, f->Combo1, f->Text1, f->Command1, f->Text2, f->Command2});
 
   f->PicTherm->clearFocus();  // its focus rectangle would cover the picture's edge
-  // What shows: the panel's orange and white boxes in the designed colours,
-  // and the pictures, each at its top left over its window's colour.
+  // What shows: the panel's orange and white boxes in the designed colours.
   using Pixel = std::tuple<QWidget*, int, int, QColor>;
   for (const auto& [control, x, y, colour] :
        {Pixel{f->Label1, 38, 21, kOrange}, Pixel{f->leftpicindicator, 30, 3, kOrange},
@@ -77,8 +76,8 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
     const QColor face = harness::painted(button).pixelColor(4, button->height() / 2);
     EXPECT_GT(face.red() - face.blue(), 40) << face.name().toStdString();
   }
-  // The pictures, each at its top left over its window's colour: all of the
-  // thermometer, and the logo of the window's background.
+  // The pictures, each at its top left over its window's colour: all of the thermometer, and the
+  // logo of the window's background.
   for (const auto& [control, art, area] :
        std::initializer_list<std::tuple<QWidget*, const char*, QRect>>{
            {f->PicTherm, ":/art/thermometer.gif", f->PicTherm->rect()},
@@ -114,10 +113,9 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
   }
 }
 
-// Each kind of scale in both directions: the result, the unit captions, the
-// mercury and both scales, nothing of the conversion before left over; the
-// same scale in the other direction gets its own right labels. 'From' is
-// left selected, to be typed over.
+// Each kind of scale in both directions: the result, the unit captions, the mercury and both
+// scales, nothing of the conversion before left over; the same scale in the other direction gets
+// its own right labels. 'From' is left selected, to be typed over.
 TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
   // clang-format off
   const std::tuple<const char*, int, const char*> cases[] = {

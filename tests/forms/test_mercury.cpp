@@ -1,6 +1,5 @@
-// Moving the mercury with the mouse or the keyboard: the values at its height
-// on the scale the last conversion left, and what never starts, ends or
-// changes a drag.
+// Moving the mercury with the mouse or the keyboard: the values at its height on the scale the last
+// conversion left, and what never starts, ends or changes a drag.
 #include <cmath>
 
 #include "harness.h"
@@ -11,11 +10,11 @@ using MercuryTest = harness::MainWindowTest;
 constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
                kRelease = QEvent::MouseButtonRelease;
 
-// The scale stays the one the last conversion drew, also when the direction
-// has changed since: the same numbers, now in the other unit.
+// The scale stays the one the last conversion drew, also when the direction has changed since: the
+// same numbers, now in the other unit.
 TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
-  // Converted (none: nothing since start) in one direction, dragged in
-  // another to a height, and what the window then shows.
+  // Converted (none: nothing since start) in one direction, dragged in another to a height, and
+  // what the window then shows.
   // clang-format off
   const std::tuple<const char*, int, int, float, const char*> cases[] = {
       {"50", 1, 1, -0.25f, "25.00 | -3.89 | °F°C | -0.25 | 10..100 | -12.2..37.8"},
@@ -49,8 +48,7 @@ TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
     EXPECT_EQ(form->Text1->text(), "50") << outside;
     EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
   }
-  // Moves come while the button is held, also far outside the thermometer;
-  // only the height counts.
+  // Moves come while the button is held, also far outside the thermometer; only the height counts.
   QTest::mouseMove(form->PicTherm, at(-4, -0.4f));
   const QString outside = form->Text1->text();
   QTest::mouseMove(form->PicTherm, at(-0.03f, -0.4f));
@@ -68,8 +66,8 @@ TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
   EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, -0.3f);
 }
 
-// Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from
-// where the mercury stands; never past the ends, where a drag stops too.
+// Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from where the mercury
+// stands; never past the ends, where a drag stops too.
 TEST_F(MercuryTest, KeysStepTheMercuryWithinTheScale) {
   // Each key in turn, and what 'From' and 'To' then show; other keys change nothing.
   const std::pair<Qt::Key, const char*> steps[] = {
@@ -80,14 +78,12 @@ TEST_F(MercuryTest, KeysStepTheMercuryWithinTheScale) {
     QTest::keyClick(form->PicTherm, key);
     EXPECT_EQ(form->Text1->text() + " | " + form->Text2->text(), shown) << key;
   }
-  // Never past the ends of the scale, where a drag stops too.
   for (const auto& [key, top] : {std::pair{Qt::Key_PageUp, -1.0f}, {Qt::Key_Down, 0.0f}}) {
     for (int i = 0; i < 120; ++i) QTest::keyClick(form->PicTherm, key);
     const float y = harness::drawnBoxes(*form->PicTherm).at(0).y2;
     EXPECT_TRUE(y > -1 && y < 0 && std::fabs(y - top) < 1e-6) << y;
   }
-  // From the dragged height, not the conversion's; a conversion starts again
-  // from its own level.
+  // From the dragged height, not the conversion's; a conversion starts again from its own level.
   direction(2);
   enterAndConvert("-40");
   dragTo(-0.25f);

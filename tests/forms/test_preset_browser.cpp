@@ -1,5 +1,5 @@
-// The "Useful Temperatures" browser as a person uses it: opened from List, clicked
-// through, closed and opened again, and what its presets do to the main window.
+// The "Useful Temperatures" browser as a person uses it: opened from List, clicked through, closed
+// and opened again, and what its presets do to the main window.
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -74,10 +74,9 @@ TEST_F(PresetBrowserTest, LoadedHiddenAtStartAsAFixedToolWindowBelowTheScreenCen
   EXPECT_EQ(itemsOf(window.List1), qtList(presets::categoryTexts()));
 }
 
-// In the direction chosen now, through the direction's own button, not
-// Convert: a pending decimal-places pick stays pending (two places) and the
-// focus stays put. A heading converts nothing; it lists the foods of its
-// method, whose values then follow the method, until the other is chosen.
+// In the direction chosen now, through the direction's own button, not Convert: a pending decimal-
+// places pick stays pending (two places) and the focus stays put. A heading converts nothing; it
+// lists the foods of its method, whose values then follow the method, until the other is chosen.
 TEST_F(PresetBrowserTest, SubTopicConvertsItsValueInTheCurrentDirection) {
   // Category (or food-list heading) and sub-topic chosen, direction, then 'From' and 'To'.
   const std::tuple<std::string_view, std::string_view, int, QString> cases[] = {
@@ -145,9 +144,8 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   EXPECT_EQ(itemsOf(window.List2), qtList(presets::subTopicsOf("Wood fire ")));
 }
 
-// The cooking method outlives the window; what changes the main window's
-// value clears the sub-topic, and loads a closed browser again, unseen; the
-// main window's unload takes it along.
+// The cooking method outlives the window; what changes the main window's value clears the sub-
+// topic, and loads a closed browser again, unseen; the main window's unload takes it along.
 TEST_F(PresetBrowserTest, ListShowsOneBrowserThatReopensFreshAfterClosing) {
   Form1* first = &openBrowser();
   EXPECT_EQ(&openBrowser(), first);

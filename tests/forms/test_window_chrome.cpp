@@ -1,5 +1,5 @@
-// The main window's chrome as a person meets it: the title buttons with their
-// pressed look and their actions, and dragging the window by its free surface.
+// The main window's chrome as a person meets it: the title buttons with their pressed look and
+// their actions, and dragging the window by its free surface.
 #include <QAccessible>
 
 #include "about/Form2.h"
@@ -26,8 +26,8 @@ class WindowChromeTest : public harness::MainWindowTest {
   }
 };
 
-// Any button shows the pressed picture while held; the release runs the
-// action wherever it happens. Assistive technology presses it as one click.
+// Any button shows the pressed picture while held; the release runs the action wherever it happens.
+// Assistive technology presses it as one click.
 TEST_F(WindowChromeTest, TitleButtonsLookPressedWhileHeldAndActOnTheRelease) {
   const std::tuple<ui::Image * frmtemperature::*, const char*, const char*, Qt::MouseButton,
                    std::tuple<bool, bool, bool>>
@@ -67,8 +67,8 @@ TEST_F(WindowChromeTest, TitleButtonsLookPressedWhileHeldAndActOnTheRelease) {
 }
 
 TEST_F(WindowChromeTest, OnlyTheFreeSurfaceDragsTheWindow) {
-  // Where the press is, with which button, and how far the pointer goes:
-  // the whole path, or a tenth of it, which stays within the drag distance.
+  // Where the press is, with which button, and how far the pointer goes: the whole path, or a tenth
+  // of it, which stays within the drag distance.
   const std::tuple<const char*, QPoint, Qt::MouseButton, int, bool> cases[] = {
       {"background", {8, 200}, Qt::LeftButton, 1, true},
       {"background, right button", {8, 200}, Qt::RightButton, 1, true},
