@@ -37,7 +37,6 @@ void Form2::buildControls() {
   Text1 = place<QPlainTextEdit>(this, 80, 360, 4335, 2055);
   Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1->setTabChangesFocus(true);
   Text1->setAccessibleName(QStringLiteral("Overview and Handy Tips"));
 
   Label1 = place<QLabel>(this, 1210, 0, 2055, 375);
