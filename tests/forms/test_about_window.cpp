@@ -117,8 +117,7 @@ TEST_F(AboutWindowTest, TheAddressByClickEnterOrSpaceAsksForMailOrShowsItself) {
   QTest::mouseClick(form->Label2, Qt::RightButton);
   QTest::keyClick(form->Label2, Qt::Key_A);
   EXPECT_EQ(asked, 0);
-  QTest::keyClick(form->Label2, Qt::Key_Return);
-  QTest::keyClick(form->Label2, Qt::Key_Space);
+  for (const auto key : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(form->Label2, key);
   opened = 0;
   QTest::mouseClick(form->Label2, Qt::LeftButton);
   Form2::urlOpener = nullptr;
