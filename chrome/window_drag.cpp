@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "chrome/wayland.h"
 #include "chrome/x11_window_move.h"
 
 namespace chrome {
@@ -22,7 +23,8 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
       return move(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease:
-      return release(static_cast<QMouseEvent*>(event));
+      release(static_cast<QMouseEvent*>(event));
+      return false;
     case QEvent::WindowDeactivate:
     case QEvent::Hide:
       // The release may go elsewhere now; never keep following without it.
@@ -63,30 +65,28 @@ bool WindowDrag::move(QMouseEvent* event) {
   return true;
 }
 
-bool WindowDrag::release(QMouseEvent* event) {
-  if (stage_ == Stage::Idle) return false;
-  if (event->button() != button_) return true;
+void WindowDrag::release(QMouseEvent* event) {
+  if (stage_ == Stage::Idle || event->button() != button_) return;
   if (stage_ == Stage::FollowingPointer)
     window_->move(windowAt_ + (event->globalPosition() - pressedAt_).toPoint());
   stage_ = Stage::Idle;
-  return true;
 }
 
 void WindowDrag::startMove(QPoint travel) {
   QWindow* handle = window_->windowHandle();
   stage_ = Stage::Idle;
-  const QString platform = QGuiApplication::platformName();
   // Only a Wayland compositor places a window there; its move takes the
   // pointer from the press on and ends when the buttons are released.
-  if (platform.startsWith(QLatin1String("wayland"))) {
+  if (onWayland()) {
     if (handle) handle->startSystemMove();
     return;
   }
   // An X11 window manager's move ends only on a left release, so other
   // buttons move the window by hand; so does every button with no manager.
   if (button_ == Qt::LeftButton && handle &&
-      (platform == QLatin1String("xcb") ? startWindowManagerMove(handle, travel)
-                                        : handle->startSystemMove()))
+      (QGuiApplication::platformName() == QLatin1String("xcb")
+           ? startWindowManagerMove(handle, travel)
+           : handle->startSystemMove()))
     return;
   stage_ = Stage::FollowingPointer;
   window_->move(windowAt_ + travel);

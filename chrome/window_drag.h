@@ -27,7 +27,7 @@ class WindowDrag : public QObject {
 
   bool press(QMouseEvent* event);
   bool move(QMouseEvent* event);
-  bool release(QMouseEvent* event);
+  void release(QMouseEvent* event);
   void startMove(QPoint travel);
 
   QWidget* window_;

@@ -10,7 +10,6 @@ void setBackColor(QWidget* widget, const QColor& color) {
   palette.setColor(QPalette::Button, color);
   palette.setColor(QPalette::Base, color);
   widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
 }
 
 }  // namespace ui

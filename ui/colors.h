@@ -6,8 +6,8 @@
 
 namespace ui {
 
-// Fills the widget's background (and the text area of an edit control)
-// with the colour.
+// The colour the widget paints its face and text area in. Controls that
+// paint no background show their container's, the same panel colour.
 void setBackColor(QWidget* widget, const QColor& color);
 
 }  // namespace ui

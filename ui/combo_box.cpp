@@ -30,7 +30,6 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 void ComboBox::setText(const QString& text) {
   const int index = findText(text);
   if (index >= 0) setCurrentIndex(index);
-  setEditText(text);
 }
 
 void ComboBox::setBackColor(const QColor& color) {
