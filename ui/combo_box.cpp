@@ -34,9 +34,7 @@ void ComboBox::setText(const QString& text) {
 
 void ComboBox::setBackColor(const QColor& color) {
   ui::setBackColor(this, color);
-  if (lineEdit()) ui::setBackColor(lineEdit(), color);
+  ui::setBackColor(lineEdit(), color);
 }
-
-QColor ComboBox::backColor() const { return palette().color(QPalette::Base); }
 
 }  // namespace ui

@@ -16,7 +16,6 @@ class ComboBox : public QComboBox {
   std::function<void()> onClick;
 
   void setBackColor(const QColor& color);
-  QColor backColor() const;
   QString text() const { return currentText(); }
   void setText(const QString& text);
 
