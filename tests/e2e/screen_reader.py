@@ -97,7 +97,8 @@ STEPS = [
     (FROM, "1 0 0 Tab space", "37.78", None),
     ("Thermometer", "Up", None, lambda told: "110" in told and round(value()) == 110),
     (None, "Prior", None, lambda _: round(value()) == 210),
-    (None, drag_to_half, None, lambda _: abs(value() - 500) < 10),
+    (None, drag_to_half, None, lambda _: abs(value() - 500) < 10 and shown("text", FROM)
+     .description == shown("slider", "Thermometer").description),  # 'From' tells the same
     (FROM, "minus Tab space", "Please enter a valid number", no_reading),
     (None, "Return", "'From'", no_reading),
     (None, "F1", None, lambda _: check_window(ABOUT)),

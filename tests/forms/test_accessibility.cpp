@@ -42,11 +42,20 @@ TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
     EXPECT_FLOAT_EQ(gauge->currentValue().toFloat(), value);
     EXPECT_FLOAT_EQ(gauge->minimumValue().toFloat(), bottom);
     EXPECT_FLOAT_EQ(gauge->maximumValue().toFloat(), top);
+    EXPECT_FLOAT_EQ(gauge->minimumStepSize().toFloat(), (top - bottom) / 100);
   }
   harness::MessageBoxRecorder boxes;
   enterAndConvert("abc");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(thermometer()->text(QAccessible::Description), "");
+}
+
+TEST_F(AccessibilityTest, TheWindowOffersEveryControlShownAndNoneHidden) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
+  for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(control)) >= 0,
+              control->isVisible())
+        << control->metaObject()->className();
 }
 
 }  // namespace

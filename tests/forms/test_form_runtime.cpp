@@ -221,6 +221,10 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
     EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 2000)) << round;
   }
   EXPECT_TRUE(blueIn({20, 0, 40, 100}));
+  // So does a new font.
+  const QImage before = harness::painted(w->picture);
+  w->picture->setFont(QFont("DejaVu Sans", 10));
+  EXPECT_NE(harness::painted(w->picture), before);
 }
 
 TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {

@@ -71,6 +71,12 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
         Pixel{f->PicTherm, 96, 100, kOrange}, Pixel{f->Text1, 60, 15, Qt::white},
         Pixel{f->Text2, 60, 15, Qt::white}})
     EXPECT_EQ(harness::painted(control).pixelColor(x, y), colour);
+  // "Decimal Places" on two lines: ink below the first.
+  const QImage label = harness::painted(f->Label1);
+  int ink = 0;
+  for (int y = f->Label1->fontMetrics().height(); y < label.height(); ++y)
+    for (int x = 0; x < label.width(); ++x) ink += label.pixelColor(x, y) != kOrange;
+  EXPECT_GT(ink, 0);
   // The style shades the buttons, from the panel's orange.
   for (QWidget* button : {f->Command1, f->Command2}) {
     const QColor face = harness::painted(button).pixelColor(4, button->height() / 2);
@@ -217,9 +223,11 @@ TEST_F(MainWindowTest, FramesAndOptionsArePanelOrangeAndCaptionsFitWithTheirFocu
     button.initFrom(option);
     button.text = option->text();
     const QStyle* style = option->style();
-    const int captionEnd =
-        style->subElementRect(QStyle::SE_RadioButtonContents, &button, option).left() +
-        option->fontMetrics().horizontalAdvance(button.text);
+    // A 13-pixel circle, then 3 pixels before the caption.
+    const int captionStart =
+        style->subElementRect(QStyle::SE_RadioButtonContents, &button, option).left();
+    EXPECT_EQ(captionStart, 16);
+    const int captionEnd = captionStart + option->fontMetrics().horizontalAdvance(button.text);
     EXPECT_LT(captionEnd,
               style->subElementRect(QStyle::SE_RadioButtonFocusRect, &button, option).right());
   }
