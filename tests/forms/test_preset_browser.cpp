@@ -1,7 +1,7 @@
 // The "Useful Temperatures" browser as a person uses it: opened from List, clicked through, closed
 // and opened again, and what its presets do to the main window.
 #include <QScrollBar>
-#include <QTextCursor>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <functional>
 
@@ -132,12 +132,10 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   EXPECT_EQ(std::pair(box.textCursor().position(), box.textCursor().hasSelection()),
             std::pair(1, false));
   QString red;
-  for (int i = 0; i < text.size(); ++i) {
-    QTextCursor at(box.document());
-    at.setPosition(i);
-    at.setPosition(i + 1, QTextCursor::KeepAnchor);
-    if (at.charFormat().foreground().color() == QColor(255, 0, 0)) red += text[i];
-  }
+  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+    for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+      if (piece.fragment().charFormat().foreground().color() == Qt::red)
+        red += piece.fragment().text();
   EXPECT_EQ(red, "Daniel Gabriel FahrenheitAnders Celsius");
   choose(1, "Wood fire ");
   EXPECT_FALSE(describing());
