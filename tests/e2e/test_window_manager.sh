@@ -30,5 +30,8 @@ for i in $(seq 35); do
   wander
   expect_position "$x $y" "tap or flick $i, then pointer moves"
 done
+# The manager's own move, not one by hand: its screen-edge resistance holds the window at the edge.
+drag 8 200 $((-x - 8)) 0
+expect_position "0 $y" "left drag 8 px past the screen's edge" && x=0
 xdotool mousemove $((x + 130)) $((y + 15)) click 1
 expect_clean_exit "the close button"
