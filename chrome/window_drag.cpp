@@ -73,20 +73,20 @@ void WindowDrag::release(QMouseEvent* event) {
 }
 
 void WindowDrag::startMove(QPoint travel) {
+  // A window that gets the pointer's events has its native window.
   QWindow* handle = window_->windowHandle();
   stage_ = Stage::Idle;
   // Only a Wayland compositor places a window there; its move takes the
   // pointer from the press on and ends when the buttons are released.
   if (onWayland()) {
-    if (handle) handle->startSystemMove();
+    handle->startSystemMove();
     return;
   }
   // An X11 window manager's move ends only on a left release, so other
   // buttons move the window by hand; so does every button with no manager.
-  if (button_ == Qt::LeftButton && handle &&
-      (QGuiApplication::platformName() == QLatin1String("xcb")
-           ? startWindowManagerMove(handle, travel)
-           : handle->startSystemMove()))
+  if (button_ == Qt::LeftButton && (QGuiApplication::platformName() == QLatin1String("xcb")
+                                        ? startWindowManagerMove(handle, travel)
+                                        : handle->startSystemMove()))
     return;
   stage_ = Stage::FollowingPointer;
   window_->move(windowAt_ + travel);
