@@ -40,7 +40,6 @@ void frmtemperature::buildControls() {
   for (QLabel* indicator : {leftpicindicator, rightpicindicator}) {
     indicator->setFont(ui::mappedFont(QStringLiteral("Arial"), 8.25, true));
     indicator->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui::setBackColor(indicator, kPanelOrange);
   }
 
   PicTherm = place<ui::PictureBox>(this, 1585, 620, 1455, 4095);
@@ -61,7 +60,6 @@ void frmtemperature::buildControls() {
   Label1->setText(QStringLiteral("Decimal Places"));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ui::setBackColor(Label1, kPanelOrange);
 
   Frame2 = place<ui::Frame>(this, 240, 2040, 1215, 1565);
   ui::setBackColor(Frame2, kPanelOrange);
