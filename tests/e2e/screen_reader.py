@@ -96,7 +96,6 @@ def no_reading(told): return not any("on a scale" in words for words in told)
 STEPS = [
     (FROM, "1 0 0 Tab space", "37.78", None),
     ("Thermometer", "Up", None, lambda told: "110" in told and round(value()) == 110),
-    (None, "Prior", None, lambda _: round(value()) == 210),
     (None, drag_to_half, None, lambda _: abs(value() - 500) < 10 and shown("text", FROM)
      .description == shown("slider", "Thermometer").description),  # 'From' tells the same
     (FROM, "minus Tab space", "Please enter a valid number", no_reading),
