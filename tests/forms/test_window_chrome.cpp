@@ -83,8 +83,10 @@ TEST_F(WindowChromeTest, OnlyTheFreeSurfaceDragsTheWindow) {
     ASSERT_EQ(target == form, moves || shrink > 1) << target->metaObject()->className();
     const QPoint pressed = form->mapToGlobal(at);
     sendMouse(target, QEvent::MouseButtonPress, pressed, button, button);
-    for (const QPoint step : path)
+    for (const QPoint step : path) {  // followed from the first step past the drag distance
       sendMouse(target, QEvent::MouseMove, pressed + step / shrink, Qt::NoButton, button);
+      EXPECT_EQ(form->pos(), moves ? start + step : start);
+    }
     sendMouse(target, QEvent::MouseButtonRelease, pressed + path[2] / shrink, button, Qt::NoButton);
     const QPoint end = moves ? start + path[2] : start;
     EXPECT_EQ(form->pos(), end);
