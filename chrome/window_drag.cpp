@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "chrome/wayland.h"
 #include "chrome/x11_window_move.h"
 
 namespace chrome {
@@ -73,21 +72,17 @@ void WindowDrag::release(QMouseEvent* event) {
 }
 
 void WindowDrag::startMove(QPoint travel) {
+  stage_ = Stage::Idle;
   // A window that gets the pointer's events has its native window.
   QWindow* handle = window_->windowHandle();
-  stage_ = Stage::Idle;
-  // Only a Wayland compositor places a window there; its move takes the
-  // pointer from the press on and ends when the buttons are released.
-  if (onWayland()) {
-    handle->startSystemMove();
-    return;
-  }
   // An X11 window manager's move ends only on a left release, so other
-  // buttons move the window by hand; so does every button with no manager.
-  if (button_ == Qt::LeftButton && (QGuiApplication::platformName() == QLatin1String("xcb")
-                                        ? startWindowManagerMove(handle, travel)
-                                        : handle->startSystemMove()))
-    return;
+  // buttons move the window by hand there, as does every button with no
+  // manager. Elsewhere the platform moves it if it can: a Wayland compositor,
+  // which alone places windows there, does with any button.
+  const bool started = QGuiApplication::platformName() == QLatin1String("xcb")
+                           ? button_ == Qt::LeftButton && startWindowManagerMove(handle, travel)
+                           : handle->startSystemMove();
+  if (started) return;
   stage_ = Stage::FollowingPointer;
   window_->move(windowAt_ + travel);
 }

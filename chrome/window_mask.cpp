@@ -1,9 +1,8 @@
 #include "chrome/window_mask.h"
 
+#include <QGuiApplication>
 #include <QRect>
 #include <QWidget>
-
-#include "chrome/wayland.h"
 
 namespace chrome {
 
@@ -14,7 +13,8 @@ QRegion regionOf(const std::vector<Span>& spans) {
 }
 
 void applyOutline(QWidget* window, const QRegion& outline) {
-  if (onWayland()) window->setAttribute(Qt::WA_TranslucentBackground);
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    window->setAttribute(Qt::WA_TranslucentBackground);
   window->setMask(outline);
 }
 
