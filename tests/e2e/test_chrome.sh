@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# On a bare X server: without a display it says so and ends with 1; its outline lets the desktop
-# show and take clicks around it; the free surface drags the window, controls do not; minimising
-# hides the browser; the close button acts wherever released; it leaves no file in the temporary
-# directory.
+# On a bare X server: with no display it says so and ends with 1; around its outline the desktop
+# shows and takes clicks; the free surface drags the window, controls do not; minimising hides the
+# browser; the close button acts wherever released; no file is left in the temporary directory.
 . "$(dirname "$0")/lib.sh"
 for display in "" :9999; do
   said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1); status=$?
