@@ -14,54 +14,54 @@ WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window) {
   window->installEventFilter(this);
 }
 
+// Only watches: nothing else in the window handles its own mouse events.
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-      return press(static_cast<QMouseEvent*>(event));
+      press(static_cast<QMouseEvent*>(event));
+      break;
     case QEvent::MouseMove:
-      return move(static_cast<QMouseEvent*>(event));
+      move(static_cast<QMouseEvent*>(event));
+      break;
     case QEvent::MouseButtonRelease:
       release(static_cast<QMouseEvent*>(event));
-      return false;
+      break;
     case QEvent::WindowDeactivate:
     case QEvent::Hide:
       // The release may go elsewhere now; never keep following without it.
       stage_ = Stage::Idle;
-      return false;
+      break;
     default:
-      return false;
+      break;
   }
+  return false;
 }
 
-bool WindowDrag::press(QMouseEvent* event) {
-  // A second button during a drag belongs to the drag.
-  if (stage_ != Stage::Idle) return true;
-  // Labels and frames pass their presses on to the window; only a press on
-  // no control at all is a press on the surface.
-  if (window_->childAt(event->position().toPoint()) != nullptr) return false;
+void WindowDrag::press(QMouseEvent* event) {
+  // A second button during a drag belongs to the drag. Labels and frames
+  // pass their presses on to the window; only a press on no control at all
+  // is a press on the surface.
+  if (stage_ != Stage::Idle || window_->childAt(event->position().toPoint()) != nullptr) return;
   stage_ = Stage::Pressed;
   button_ = event->button();
   pressedAt_ = event->globalPosition();
   windowAt_ = window_->pos();
-  return true;
 }
 
-bool WindowDrag::move(QMouseEvent* event) {
-  if (stage_ == Stage::Idle) return false;
+void WindowDrag::move(QMouseEvent* event) {
+  if (stage_ == Stage::Idle) return;
   // Its release went to someone else: the drag is over.
   if (!(event->buttons() & button_)) {
     stage_ = Stage::Idle;
-    return false;
+    return;
   }
   const QPoint travel = (event->globalPosition() - pressedAt_).toPoint();
-  if (stage_ == Stage::Pressed) {
-    if (travel.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
-      startMove(travel);
-    return true;
+  if (stage_ == Stage::FollowingPointer) {
+    window_->move(windowAt_ + travel);
+  } else if (travel.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+    startMove(travel);
   }
-  window_->move(windowAt_ + travel);
-  return true;
 }
 
 void WindowDrag::release(QMouseEvent* event) {

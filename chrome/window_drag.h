@@ -25,8 +25,8 @@ class WindowDrag : public QObject {
  private:
   enum class Stage { Idle, Pressed, FollowingPointer };
 
-  bool press(QMouseEvent* event);
-  bool move(QMouseEvent* event);
+  void press(QMouseEvent* event);
+  void move(QMouseEvent* event);
   void release(QMouseEvent* event);
   void startMove(QPoint travel);
 
