@@ -99,14 +99,4 @@ void frmtemperature::buildControls() {
   // A drop-down is named by its text and labelled by the label beside it.
   Label1->setBuddy(Combo1);
   Combo1->lineEdit()->setAccessibleName(Label1->text());
-
-  setTabOrder(PicTherm, Option1);
-  setTabOrder(Option1, Option2);
-  setTabOrder(Option2, Combo1);
-  // The drop-down's edit part is its own stop in Qt's chain; keep it with it.
-  setTabOrder(Combo1, Combo1->lineEdit());
-  setTabOrder(Combo1->lineEdit(), Text1);
-  setTabOrder(Text1, Command1);
-  setTabOrder(Command1, Text2);
-  setTabOrder(Text2, Command2);
 }

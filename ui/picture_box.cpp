@@ -122,7 +122,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const auto end = displayList_.cend();
   const auto firstText = std::find_if(displayList_.cbegin(), end, isText);
-  if (firstText == end || !std::all_of(firstText, end, isText)) {
+  if (!std::all_of(firstText, end, isText)) {
     paintBackdrop(painter);
     for (const Operation& op : displayList_) {
       if (isText(op)) {
