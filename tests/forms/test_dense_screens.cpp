@@ -80,9 +80,8 @@ TEST_F(DenseScreenTest, LabelsStayOnTheGlassClearOfBorderAndTube) {
       {"-9e37", false},  {"-9e37", true},
   };
   for (const qreal ratio : {1.0, 2.0}) {
-    form->PicTherm->setPicture(ui::loadArt(ratio == 1.0
-                                               ? QStringLiteral(":/art/thermometer.gif")
-                                               : QStringLiteral(":/art/thermometer@2x.gif")));
+    const char* art = ratio == 1.0 ? ":/art/thermometer.gif" : ":/art/thermometer@2x.gif";
+    form->PicTherm->setPicture(ui::loadArt(art));
     for (const auto& [typed, celsius] : cases) {
       (celsius ? form->Option2 : form->Option1)->setValue(true);
       enterAndConvert(typed);

@@ -19,8 +19,6 @@ TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
   const std::tuple<const char*, int, int, float, const char*> cases[] = {
       {"50", 1, 1, -0.25f, "25.00 | -3.89 | °F°C | -0.25 | 10..100 | -12.2..37.8"},
       {"50", 1, 2, -0.25f, "25.00 | 77.00 | °C°F | -0.25 | 10..100 | 50.0..212.0"},
-      {"-40", 1, 1, -0.6f, "-40.00 | -40.00 | °F°C | -0.6 | 0..-90 | -17.8..-67.8"},
-      {"-40", 1, 2, -0.6f, "-40.00 | -40.00 | °C°F | -0.6 | 0..-90 | 32.0..-130.0"},
       {nullptr, 1, 1, -0.5f, "0.50 | -17.50 | °F°C | -0.5 |  0.1.. 1 | -17.7222..-17.2222"},
       {"0.05", 2, 2, -0.3f, "0.03 | 32.05 | °C°F | -0.3 |  0.01.. 0.1 | 32.0180..32.1800"},
       {"-0.5", 1, 1, -0.75f, "-0.25 | -17.92 | °F°C | -0.75 |  0..-0.9 | -17.7778..-18.2778"},
@@ -39,14 +37,12 @@ TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
 
 TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
   enterAndConvert("50");
-  const auto drawn = form->PicTherm->displayList().size();
   const auto at = [this](float x, float y) { return form->PicTherm->toPixel({x, y}).toPoint(); };
   QTest::mousePress(form->PicTherm, Qt::LeftButton, {}, at(-0.03f, -0.5f));
   EXPECT_EQ(form->Text1->text(), "50") << "a press alone draws nothing";
   for (const float outside : {-1.0f, -1.1f, 0.0f, 0.2f}) {
     mouse(kMove, Qt::NoButton, Qt::LeftButton, outside);
     EXPECT_EQ(form->Text1->text(), "50") << outside;
-    EXPECT_EQ(form->PicTherm->displayList().size(), drawn);
   }
   // Moves come while the button is held, also far outside the thermometer; only the height counts.
   QTest::mouseMove(form->PicTherm, at(-4, -0.4f));
