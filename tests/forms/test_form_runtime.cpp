@@ -164,13 +164,13 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
   colours.setColor(QPalette::WindowText, Qt::blue);
   w->picture->setPalette(colours);
   // Boxes then texts, and texts then a box: both ways of painting. The first box covers the first
-  // text, which still shows on top.
+  // text, which still shows on top, as written rather than as markup.
   for (const bool textsLast : {true, false}) {
     SCOPED_TRACE(textsLast ? "texts last" : "a box last");
     w->picture->Cls();
     w->picture->Line(95, 5, 190, 95, Qt::red);
     if (textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
-    print(100, "I");
+    print(100, "<i>");
     print(20, "I");
     if (!textsLast) w->picture->Line(50, 98, 50, 98, Qt::red);
     // The picture at the top left; whole pixels from corner to corner of a box, and one pixel for a
