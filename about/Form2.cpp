@@ -46,6 +46,10 @@ void Form2::Form_Load() {
        area.y() + ui::twips(1770));
 }
 
+void Form2::Form_Unload() {
+  if (openedFrom && openedFrom->isVisible()) openedFrom->activateWindow();
+}
+
 void Form2::showText(const QString& text) {
   Text1->setPlainText(text);
   // A new text is read from its start.

@@ -3,6 +3,7 @@
 // user's mail program.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -33,8 +34,13 @@ class Form2 : public ui::Form {
   // own service does. Tests set it to play a desktop without a mail program.
   static inline std::function<bool(const QUrl&)> urlOpener;
 
+  // The window the keyboard was in when this one was opened; closing this
+  // one gives the keyboard back to it.
+  QPointer<QWidget> openedFrom;
+
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   void buildControls();

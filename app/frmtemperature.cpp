@@ -86,6 +86,7 @@ void frmtemperature::paintEvent(QPaintEvent*) {
 void frmtemperature::Command1_Click() {
   Text1->SetFocus();
   Combo1->setBackColor(Qt::white);
+  Command1->setAccessibleDescription(QString());
 
   const std::string text = Text1->text().toStdString();
   const bool endsInMinus = thermometer::endsInMinus(text);
@@ -115,6 +116,10 @@ void frmtemperature::Command1_Click() {
 
 void frmtemperature::Combo1_Click() {
   Combo1->setBackColor(Qt::red);
+  // What the red says, for a screen reader: the pick waits for Convert,
+  // which the focus moves to and which is heard saying so.
+  Command1->setAccessibleDescription(
+      QStringLiteral("%1 to %2 decimal places").arg(Command1->toolTip(), Combo1->text()));
   Command1->SetFocus();
 }
 

@@ -54,8 +54,9 @@ class frmtemperature : public ui::Form {
   int16_t decimalPlaces = 2;
   // What the last conversion left for the next one and for the drag.
   thermometer::ScaleState scale;
-  // True while the left button holds the mercury.
+  // True while the left button holds the mercury, and once it has moved it.
   bool dragging = false;
+  bool dragMoved = false;
 
   const QPixmap& backgroundPicture() const { return backgroundPicture_; }
 
@@ -123,7 +124,10 @@ class frmtemperature : public ui::Form {
   void PicTherm_MouseUp(int button, int shift, float x, float y);
   // The keyboard's way to move the mercury.
   void PicTherm_KeyDown(int key, int shift);
-  void moveMercury(float y);
+  // False when it refused to move.
+  bool moveMercury(float y);
+  // What the thermometer now reads, announced where the focus does not move.
+  void announceReading();
   void redraw(thermometer::InputUnit unit, thermometer::ScaleKind kind, float y);
 
   QPixmap backgroundPicture_;

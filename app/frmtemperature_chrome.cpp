@@ -1,6 +1,7 @@
 // The main window's own chrome: its rounded outline, the help, minimise and
 // close title buttons with their pressed look, dragging by the free surface,
 // and the browser following the window when it is minimised and restored.
+#include <QApplication>
 #include <QShortcut>
 
 #include "about/Form2.h"
@@ -66,7 +67,9 @@ void frmtemperature::QuesB_MouseUp(int, int) {
 }
 
 void frmtemperature::showHelp() {
+  QWidget* from = QApplication::activeWindow();
   Form2& about = ui::Instance<Form2>();
+  if (from != &about) about.openedFrom = from;
   about.Show();
   // The keyboard goes where the user asked to be.
   about.activateWindow();

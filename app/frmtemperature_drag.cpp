@@ -6,6 +6,7 @@
 #include "chrome/module1.h"
 #include "thermometer/mercury_drag.h"
 #include "thermometer/number_reading.h"
+#include "ui/accessible_notices.h"
 #include "ui/message_box.h"
 #include "ui/picture_box.h"
 #include "ui/text_box.h"
@@ -22,22 +23,29 @@ void frmtemperature::PicTherm_MouseDown(int button, int, float, float) {
 }
 
 void frmtemperature::PicTherm_MouseUp(int button, int, float, float) {
-  if (button == kLeftButton) dragging = false;
+  if (button != kLeftButton) return;
+  // Where the drag ends is its result; the moves on the way are not told.
+  if (dragging && dragMoved) announceReading();
+  dragging = dragMoved = false;
 }
 
 void frmtemperature::PicTherm_MouseMove(int, int, float, float y) {
-  if (dragging && y > -1.0f && y < 0.0f) moveMercury(y);
+  if (dragging && y > -1.0f && y < 0.0f) dragMoved = moveMercury(y) || dragMoved;
 }
 
-void frmtemperature::moveMercury(float y) {
+void frmtemperature::announceReading() {
+  ui::announceLater(PicTherm, [this] { return PicTherm->description(); });
+}
+
+bool frmtemperature::moveMercury(float y) {
   const int direction = Module1::conversionDirection;
-  if (direction != 1 && direction != 2) return;
+  if (direction != 1 && direction != 2) return false;
   if (direction == 2 && !thermometer::isNumeric(Text1->text().toStdString())) {
     scale.messageText = thermometer::dragRefusalMessage();
     ui::MsgBox(this, scale.messageText, QStringLiteral("Data"));
     Text1->SetFocus();
     dragging = false;
-    return;
+    return false;
   }
   const InputUnit unit = direction == 1 ? InputUnit::Fahrenheit : InputUnit::Celsius;
   shareReading();
@@ -60,6 +68,7 @@ void frmtemperature::moveMercury(float y) {
       direction == 1 ? do_redrawnegativeinteger(y) : do_redrawcelciusnegativeinteger(y);
       break;
   }
+  return true;
 }
 
 void frmtemperature::redraw(InputUnit unit, ScaleKind kind, float y) {

@@ -11,5 +11,6 @@ void frmtemperature::PicTherm_KeyDown(int key, int) {
   // From where the mercury was last drawn; on a blank picture, from the
   // last conversion's level (the bottom at start-up).
   const float from = thermometer::drawnMercuryTop(*PicTherm, scale.mercuryLevel);
-  moveMercury(thermometer::steppedMercuryHeight(from, *step));
+  // The focus stays here, so the new reading is announced.
+  if (moveMercury(thermometer::steppedMercuryHeight(from, *step))) announceReading();
 }

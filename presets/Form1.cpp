@@ -107,10 +107,13 @@ void Form1::list1_Click() {
     QTextEdit& description = scalesBox();
     putCaretAt(description, 1);
     description.show();
+    // Covered, so no Tab stop and nothing a screen reader finds.
+    List2->hide();
     return;
   }
   if (!presets::isCategoryKey(category)) return;
   addAll(*List2, presets::subTopicsOf(category));
+  List2->show();
   if (RichTextBox1) RichTextBox1->hide();
 }
 
@@ -120,6 +123,9 @@ void Form1::List2_Click() {
     Module1::cookingMethod = *method;
     List2->Clear();
     addAll(*List2, presets::foodList(*method));
+    // The keyboard stays on the heading, so Down goes on to the foods.
+    List2->selectionModel()->setCurrentIndex(List2->model()->index(0, 0),
+                                             QItemSelectionModel::NoUpdate);
     return;
   }
   const auto preset = presets::findPreset(subTopic, Module1::cookingMethod);

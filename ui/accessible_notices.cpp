@@ -1,5 +1,6 @@
 #include "ui/accessible_notices.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -7,6 +8,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+#include "ui/accessible_controls.h"
 
 namespace ui {
 namespace {
@@ -26,8 +29,39 @@ struct Pending {
   std::vector<Description> descriptions;
   std::vector<Notice> changes;
   std::optional<Notice> focus;
+  std::vector<Description> announcements;
   bool posted = false;
 };
+
+constexpr char kAnnouncer[] = "ui_announcer";
+constexpr char kWords[] = "ui_words";
+
+// A window's voice: a notification no one sees, named by the last words it
+// was given. Showing it again is what a screen reader speaks.
+class AccessibleAnnouncer : public QAccessibleWidget {
+ public:
+  explicit AccessibleAnnouncer(QWidget* voice)
+      : QAccessibleWidget(voice, QAccessible::Notification) {}
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Name ? widget()->property(kWords).toString() : QString();
+  }
+};
+
+QAccessibleInterface* announcerFace(const QString&, QObject* object) {
+  if (!object || object->objectName() != QLatin1String(kAnnouncer)) return nullptr;
+  return new AccessibleAnnouncer(static_cast<QWidget*>(object));
+}
+
+QWidget* announcerOf(QWidget* near) {
+  QWidget* window = near->window();
+  if (auto* voice = window->findChild<QWidget*>(kAnnouncer, Qt::FindDirectChildrenOnly))
+    return voice;
+  auto* voice = new QWidget(window);
+  voice->setObjectName(kAnnouncer);
+  voice->hide();
+  keepFromAssistiveTechnology(voice);
+  return voice;
+}
 
 Pending& pending() {
   static Pending held;
@@ -62,6 +96,12 @@ void flush() {
     if (description.widget) description.widget->setAccessibleDescription(description.describe());
   for (const Notice& change : now.changes) tell(change);
   if (now.focus) tell(*now.focus);
+  for (const Description& announcement : now.announcements) {
+    const QString words = announcement.widget ? announcement.describe() : QString();
+    if (words.isEmpty()) continue;
+    announcement.widget->setProperty(kWords, words);
+    tell(Notice{announcement.widget.data(), QAccessible::ObjectShow, -1});
+  }
 }
 
 void flushWhenHandled() {
@@ -78,9 +118,23 @@ void holdFocus(QAccessibleEvent* event) {
   flushWhenHandled();
 }
 
+// The last words given for a widget win.
+void keepLast(std::vector<Description>& held, QWidget* widget, std::function<QString()> words) {
+  const auto same = std::find_if(held.begin(), held.end(),
+                                 [&](const Description& d) { return d.widget == widget; });
+  if (same != held.end()) {
+    same->describe = std::move(words);
+  } else {
+    held.push_back({widget, std::move(words)});
+  }
+  flushWhenHandled();
+}
 }  // namespace
 
-void orderAccessibleNotices() { QAccessible::installUpdateHandler(holdFocus); }
+void orderAccessibleNotices() {
+  QAccessible::installUpdateHandler(holdFocus);
+  QAccessible::installFactory(announcerFace);
+}
 
 void tellLater(QObject* object, QAccessible::Event change, int child) {
   if (!QAccessible::isActive()) return;
@@ -93,16 +147,12 @@ void tellLater(QObject* object, QAccessible::Event change, int child) {
 }
 
 void describeLater(QWidget* widget, std::function<QString()> describe) {
-  if (!QAccessible::isActive()) return;
-  auto& descriptions = pending().descriptions;
-  const auto same = std::find_if(descriptions.begin(), descriptions.end(),
-                                 [&](const Description& d) { return d.widget == widget; });
-  if (same != descriptions.end()) {
-    same->describe = std::move(describe);
-  } else {
-    descriptions.push_back({widget, std::move(describe)});
-  }
-  flushWhenHandled();
+  if (QAccessible::isActive()) keepLast(pending().descriptions, widget, std::move(describe));
+}
+
+void announceLater(QWidget* near, std::function<QString()> words) {
+  if (QAccessible::isActive())
+    keepLast(pending().announcements, announcerOf(near), std::move(words));
 }
 
 }  // namespace ui

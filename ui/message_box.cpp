@@ -9,8 +9,6 @@ void MsgBox(QWidget* parent, const QString& prompt, const QString& title) {
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
-  // Screen readers speak an alert's description when it shows.
-  box.setAccessibleDescription(text);
   box.exec();
 }
 
