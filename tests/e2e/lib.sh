@@ -2,7 +2,7 @@
 # on them, patient waits (a loaded machine is slow). Everything started goes with the test.
 set -u
 app=$1
-WORK=$(mktemp -d)
+WORK=${CALDORINE_OWN_BUS:-$(mktemp -d)}
 PIDS=
 trap 'kill ${APP_PID:-} $PIDS 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"' EXIT
 skip() { echo "SKIP: $*"; exit 77; }
@@ -10,13 +10,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 need() { for t; do command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps)"; done; }
 # Runs a command every 0.1 s until it succeeds, at most N+1 times.
 retry() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; "${@:2}"; }
-# Restarts the test on a session bus (and so an accessibility bus) of its own.
+# Restarts the test on a session bus (and so an accessibility bus) of its own, in a home and runtime
+# folder of its own (the accessibility bus's socket, a screen reader's settings) kept in $WORK.
 own_accessibility_bus() {
   [ -n "${CALDORINE_OWN_BUS:-}" ] && return
   need dbus-run-session
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
-  rm -rf "$WORK"
-  CALDORINE_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$app" 2> >(grep -v '^dbus-daemon\[' >&2)
+  local h=$WORK/home && mkdir -m 700 "$h" "$WORK/run"
+  HOME=$h XDG_RUNTIME_DIR=$WORK/run XDG_CONFIG_HOME=$h/.config XDG_CACHE_HOME=$h/.cache XDG_DATA_HOME=$h/.local \
+    CALDORINE_OWN_BUS=$WORK exec dbus-run-session -- bash "$0" "$app" 2> >(grep -v '^dbus-daemon\[' >&2)
 }
 # Xvfb ($1: the screen's size) on a free display; -noreset keeps it from refusing connections
 # whenever its last client leaves.

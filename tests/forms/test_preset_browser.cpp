@@ -5,6 +5,7 @@
 #include <QTextEdit>
 #include <functional>
 
+#include "about/Form2.h"
 #include "chrome/module1.h"
 #include "harness.h"
 #include "presets/Form1.h"
@@ -105,6 +106,8 @@ TEST_F(PresetBrowserTest, SubTopicConvertsItsValueInTheCurrentDirection) {
       EXPECT_EQ(itemsOf(browser().List2).first(), qt(category));
       EXPECT_EQ(browser().List2->count(), 13);
       EXPECT_EQ(form->Text1->text(), before);
+      QTest::keyClick(browser().List2, Qt::Key_Down);  // the keyboard goes on to the foods
+      EXPECT_EQ(browser().List2->text(), itemsOf(browser().List2).value(1));
     } else if (!category.empty()) {
       choose(1, category);
     }
@@ -123,6 +126,7 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   choose(1, presets::kAboutScalesCategory);
   EXPECT_EQ(window.List2->count(), 0);
   ASSERT_TRUE(describing());
+  EXPECT_FALSE(window.List2->isVisible()) << "a covered list takes no Tab";
   QTextEdit& box = *window.RichTextBox1;
   EXPECT_EQ(box.geometry(), QRect(130, 6, 163, 97));
   EXPECT_TRUE(box.isReadOnly());
@@ -139,6 +143,7 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   EXPECT_EQ(red, "Daniel Gabriel FahrenheitAnders Celsius");
   choose(1, "Wood fire ");
   EXPECT_FALSE(describing());
+  EXPECT_TRUE(window.List2->isVisible());
   EXPECT_EQ(itemsOf(window.List2), qtList(presets::subTopicsOf("Wood fire ")));
 }
 
@@ -175,6 +180,16 @@ TEST_F(PresetBrowserTest, ListShowsOneBrowserThatReopensFreshAfterClosing) {
   EXPECT_TRUE(ui::IsLoaded<Form1>() && !browser().isVisible());
   ui::Unload<frmtemperature>();
   EXPECT_FALSE(ui::IsLoaded<Form1>());
+}
+
+// Help asked for in the browser gives the keyboard back to it when About closes.
+TEST_F(PresetBrowserTest, AboutReturnsTheKeyboardToTheWindowItWasOpenedFrom) {
+  Form1& window = openBrowser();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(window.List1, Qt::Key_F1);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&ui::Instance<Form2>()));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 // A long entry is cut at the list's edge; no sideways scroll bar hides a row.
