@@ -25,28 +25,34 @@ STEPS=(
   "Return|^'From' temperature value text"
   "shift+Tab shift+Tab shift+Tab|^Thermometer slider"
   "Up|110\.00 °F \(43\.33 °C\) on a scale"
-  "Tab Tab Down|^Convert value to 3 decimal places"
+  "Tab Tab|^Decimal Places editable combo box"
+  "Down|^Convert value to 3 decimal places"
   "space|^110\.000 °F \(43\.333 °C\)"
   "Tab Tab Tab space|^Caldorine - Useful Temperatures +frame"
-  "Down Down Down Tab Down|^Foods cooked in microwave"
+  "Down Down Down Tab|^Temperatures"
+  "Down|^Foods cooked in microwave"
   "Down|^170\.000 °F \(76\.667 °C\)"
   "F1|^About Caldorine frame"
   "Escape|^Caldorine - Useful Temperatures +frame"
-  "shift+Tab Home Tab|^About °F and °C read only text"
+  "shift+Tab|^Categories"
+  "Home|^About °F and °C\.$"
+  "Tab|^About °F and °C read only text"
   "Escape|^Caldorine frame"
   "drag 153 150 0 -30|^notification [0-9.,]+ °F \([-0-9.,]+ °C\) on a scale"
 )
+said() { tail -n +$((from + 1)) "$WORK/spoken"; }
+heard() { said | grep -qE "$once"; }
 # Orca has said something since line $from, and nothing more for a second.
 quiet() { local n && n=$(wc -l <"$WORK/spoken") && sleep 1 && [ "$n" -gt "$from" ] && [ "$n" = "$(wc -l <"$WORK/spoken")" ]; }
 faults=
 for step in "${STEPS[@]}"; do
   IFS='|' read -r keys once <<<"$step"
   from=$(wc -l <"$WORK/spoken")
-  if [[ $keys == drag* ]]; then $keys; else xdotool key --delay 150 $keys; fi
+  if [[ $keys == drag* ]]; then $keys; else xdotool key --delay 250 $keys; fi
+  retry 100 heard
   retry 20 quiet
-  said=$(tail -n +$((from + 1)) "$WORK/spoken")
-  printf '== %s\n%s\n' "$keys" "$said"
-  [ "$(grep -cE "$once" <<<"$said")" = 1 ] || faults+=$'\n'"after $keys, not heard once: $once"
+  printf '== %s\n%s\n' "$keys" "$(said)"
+  [ "$(said | grep -cE "$once")" = 1 ] || faults+=$'\n'"after $keys, not heard once: $once"
   [ "$keys" != F1 ] || /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || faults+=$'\n'"screen_reader.py"
 done
 [ -z "$faults" ] || fail "$faults"
