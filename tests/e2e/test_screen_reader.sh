@@ -43,7 +43,9 @@ STEPS=(
 said() { tail -n +$((from + 1)) "$WORK/spoken"; }
 heard() { said | grep -qE "$once"; }
 # Orca has said something since line $from, and nothing more for a second.
-quiet() { local n && n=$(wc -l <"$WORK/spoken") && sleep 1 && [ "$n" -gt "$from" ] && [ "$n" = "$(wc -l <"$WORK/spoken")" ]; }
+quiet() {
+  local n && n=$(wc -l <"$WORK/spoken") && sleep 1 && [ "$n" -gt "$from" ] && [ "$n" = "$(wc -l <"$WORK/spoken")" ]
+}
 faults=
 for step in "${STEPS[@]}"; do
   IFS='|' read -r keys once <<<"$step"
