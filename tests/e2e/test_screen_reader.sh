@@ -17,12 +17,12 @@ speech-dispatcher -s -t 0 -C "$WORK/speech" -L "$WORK" &>/dev/null & PIDS+=" $!"
 GSETTINGS_BACKEND=memory orca -r -u "$WORK/orca" --debug-file "$WORK/orca.log" &>/dev/null & PIDS+=" $!"
 retry 300 grep -q "Screen reader on" "$WORK/spoken" || skip "Orca never spoke"
 start_app QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=en_US.UTF-8
-# Keys (or a drag), then what is heard once (an extended regular expression).
+# Keys (or a drag), then what is heard once and what is never heard (extended regular expressions).
 STEPS=(
   "Tab Tab Tab|^'From' temperature value text"
   "1 0 0 Tab space|^100\.00 °F \(37\.78 °C\) on a scale from 0 to 1,000 °F"
-  "5 minus Tab space|^Please enter a valid number"
-  "Return|^'From' temperature value text"
+  "5 minus Tab space|^Please enter a valid number|on a scale"
+  "Return|^'From' temperature value text|on a scale"
   "shift+Tab shift+Tab shift+Tab|^Thermometer slider"
   "Up|110\.00 °F \(43\.33 °C\) on a scale"
   "Tab Tab|^Decimal Places editable combo box"
@@ -48,13 +48,14 @@ quiet() {
 }
 faults=
 for step in "${STEPS[@]}"; do
-  IFS='|' read -r keys once <<<"$step"
+  IFS='|' read -r keys once never <<<"$step"
   from=$(wc -l <"$WORK/spoken")
   if [[ $keys == drag* ]]; then $keys; else xdotool key --delay 250 $keys; fi
   retry 100 heard
   retry 20 quiet
   printf '== %s\n%s\n' "$keys" "$(said)"
   [ "$(said | grep -cE "$once")" = 1 ] || faults+=$'\n'"after $keys, not heard once: $once"
+  [ -z "$never" ] || ! said | grep -qE "$never" || faults+=$'\n'"after $keys, heard: $never"
   [ "$keys" != F1 ] || /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || faults+=$'\n'"screen_reader.py"
 done
 [ -z "$faults" ] || fail "$faults"
