@@ -1,10 +1,12 @@
 // Reading temperatures typed as text: a hand-written scanner, so that neither
-// the C locale nor strtod's extras (inf, nan, hex, tabs) decide what a number is.
+// the C locale nor strtod's extras (inf, nan, hex, tabs) decide what a number
+// is. It scans the plain notation; the user's separators are translated first.
 #include "thermometer/number_reading.h"
 
 #include <string>
 
 #include "thermometer/decimal_digits.h"
+#include "thermometer/number_separators.h"
 
 namespace thermometer {
 namespace {
@@ -96,7 +98,9 @@ std::optional<DecimalDigits> scannedBody(bool negative, std::string_view body) {
   return makeDecimal(negative, integer, fraction, exponent);
 }
 
-std::optional<DecimalDigits> scannedNumber(std::string_view text) {
+std::optional<DecimalDigits> scannedNumber(std::string_view userText) {
+  const std::string plain = inPlainNotation(userText);
+  const std::string_view text = plain;
   auto body = trimmedBlanks(text);
   bool negative = false;
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
@@ -127,7 +131,8 @@ std::optional<float> leadingNumberValue(std::string_view text) {
   for (char c : text) {
     if (c != ' ') packed.push_back(c);
   }
-  const std::string_view rest = packed;
+  const std::string plain = inPlainNotation(packed);
+  const std::string_view rest = plain;
 
   std::size_t position = 0;
   bool negative = false;
