@@ -113,9 +113,9 @@ Label decimalLeftLabel(bool negativeScale, const Tick& tick, int exponent) {
   }
   // The top of a negative scale is zero, which takes no minus sign.
   const std::string sign = negativeScale && tick.index != 0 ? "-" : "";
-  return {kDecimalExponentX, labelY(tick),
-          inUserNotation(sign + std::to_string(tick.index) + ".0E-" +
-                         std::to_string(exponent + 1))};
+  return {
+      kDecimalExponentX, labelY(tick),
+      inUserNotation(sign + std::to_string(tick.index) + ".0E-" + std::to_string(exponent + 1))};
 }
 
 // Long converted values keep three digits, cut rather than rounded.
