@@ -98,9 +98,7 @@ std::optional<DecimalDigits> scannedBody(bool negative, std::string_view body) {
   return makeDecimal(negative, integer, fraction, exponent);
 }
 
-std::optional<DecimalDigits> scannedNumber(std::string_view userText) {
-  const std::string plain = inPlainNotation(userText);
-  const std::string_view text = plain;
+std::optional<DecimalDigits> scannedPlainNumber(std::string_view text) {
   auto body = trimmedBlanks(text);
   bool negative = false;
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
@@ -114,6 +112,10 @@ std::optional<DecimalDigits> scannedNumber(std::string_view userText) {
   return scannedBody(negative, body);
 }
 
+std::optional<DecimalDigits> scannedNumber(std::string_view text) {
+  return scannedPlainNumber(inPlainNotation(text));
+}
+
 }  // namespace
 
 bool endsInMinus(std::string_view text) { return !text.empty() && text.back() == '-'; }
@@ -122,6 +124,12 @@ bool isNumeric(std::string_view text) { return scannedNumber(text).has_value(); 
 
 std::optional<float> readNumber(std::string_view text) {
   const auto decimal = scannedNumber(text);
+  if (!decimal) return std::nullopt;
+  return nearestFloat(*decimal);
+}
+
+std::optional<float> readPlainNumber(std::string_view text) {
+  const auto decimal = scannedPlainNumber(text);
   if (!decimal) return std::nullopt;
   return nearestFloat(*decimal);
 }

@@ -25,6 +25,10 @@ bool endsInMinus(std::string_view text);
 // a float, or a text that is not numeric, gives nothing.
 std::optional<float> readNumber(std::string_view text);
 
+// readNumber for a text in plain notation whatever the user's locale, as the
+// program keeps its own numbers.
+std::optional<float> readPlainNumber(std::string_view text);
+
 // The longest leading part of the text that forms a number (optional sign,
 // digits, optional "." and digits, optional exponent), blanks anywhere
 // ignored, 0 when there is none; a group separator or any other character
