@@ -1,9 +1,13 @@
 // The short, general and fixed text forms of a number.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "thermometer/number_reading.h"
+#include "thermometer/number_separators.h"
 #include "thermometer/text_forms.h"
 
 namespace thermometer {
@@ -37,6 +41,35 @@ TEST(TextForms, ShortGeneralAndFixedForms) {
     EXPECT_EQ(generalForm(c.value), c.generalText);
     EXPECT_EQ(fixedForm(c.value), c.fixedText);
   }
+}
+
+// In German and French as in English, each text written into 'From' or 'To' with any decimal
+// places reads back as the float read from the English text, and is written again as itself.
+TEST(TextForms, WrittenTextsReadBackAsThemselvesInEveryLocale) {
+  std::vector<float> values;
+  for (std::uint32_t bits = 0; bits < 0x7f800000; bits += 0x1fff01) {
+    values.push_back(std::bit_cast<float>(bits));
+    values.push_back(-std::bit_cast<float>(bits));
+  }
+  for (int hundredths = -46000; hundredths < 1'100'000; hundredths += 499)
+    values.push_back(hundredths / 100.0f);
+  for (const NumberSeparators& separators :
+       {NumberSeparators{}, NumberSeparators{",", "."}, NumberSeparators{",", "\u202F"}}) {
+    for (const float value : values) {
+      for (int decimals = 1; decimals <= 4; ++decimals) {
+        setNumberSeparators({});
+        const auto english = readNumber(groupedForm(value, decimals));
+        setNumberSeparators(separators);
+        const std::string text = groupedForm(value, decimals);
+        const auto read = readNumber(text);
+        EXPECT_TRUE(read && read == english) << text;
+        if (read) {
+          EXPECT_EQ(groupedForm(*read, decimals), text);
+        }
+      }
+    }
+  }
+  setNumberSeparators({});
 }
 
 }  // namespace
