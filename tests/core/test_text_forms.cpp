@@ -44,7 +44,8 @@ TEST(TextForms, ShortGeneralAndFixedForms) {
 }
 
 // In German and French as in English, each text written into 'From' or 'To' with any decimal
-// places reads back as the float read from the English text, and is written again as itself.
+// places has the locale's decimal separator, reads back as the float read from the English text,
+// and is written again as itself.
 TEST(TextForms, WrittenTextsReadBackAsThemselvesInEveryLocale) {
   std::vector<float> values;
   for (std::uint32_t bits = 0; bits < 0x7f800000; bits += 0x1fff01) {
@@ -61,6 +62,7 @@ TEST(TextForms, WrittenTextsReadBackAsThemselvesInEveryLocale) {
         const auto english = readNumber(groupedForm(value, decimals));
         setNumberSeparators(separators);
         const std::string text = groupedForm(value, decimals);
+        EXPECT_EQ(text.substr(text.size() - decimals - 1, 1), separators.decimal) << text;
         const auto read = readNumber(text);
         EXPECT_TRUE(read && read == english) << text;
         if (read) {

@@ -36,6 +36,7 @@ TEST_F(LocaleTest, NumbersAreTypedShownAndReadInTheUsersLocale) {
        fr + " | 9\u202F000\u202F001\u202F000,00 | °C°F | -0.5 | 1,0E9..1,0E10 | 1,80E9..1,80E10", en + " | 9,000,001,000.00 | °C°F | -0.5 | 1.0E9..1.0E10 | 1.80E9..1.80E10"}},
   };
   // clang-format on
+  harness::MessageBoxRecorder refusals;
   for (const auto& [locale, column] :
        {std::pair{"de_DE", 0}, {"fr_FR", 1}, {"en_US", 2}, {"C", 2}}) {
     thermometer::setNumberSeparators(thermometer::separatorsOf(QLocale(locale)));
@@ -45,5 +46,6 @@ TEST_F(LocaleTest, NumbersAreTypedShownAndReadInTheUsersLocale) {
       EXPECT_EQ(shows().section(" | ", 0, shown[column].count(" | ")), shown[column]) << locale;
     }
   }
+  EXPECT_TRUE(refusals.shown.empty());
   thermometer::setNumberSeparators({});
 }
