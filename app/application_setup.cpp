@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "thermometer/locale_separators.h"
 #include "ui/accessible_controls.h"
 #include "ui/fonts.h"
 
@@ -25,6 +26,8 @@ void configureApplication() {
   for (const int size : {16, 24, 32, 48, 64, 128})
     icon.addFile(QStringLiteral(":/art/caldorine-%1.png").arg(size), QSize(size, size));
   QApplication::setWindowIcon(icon);
+  // Numbers are written and read with the user's separators, taken once.
+  thermometer::useSystemLocaleSeparators();
   // The title buttons are pictures; screen readers get them as buttons, and
   // the thermometer's reading as its description.
   ui::installAccessibleControls();

@@ -8,6 +8,7 @@
 #include "chrome/window_mask.h"
 #include "presets/Form1.h"
 #include "thermometer/number_reading.h"
+#include "thermometer/number_separators.h"
 #include "ui/accessible_notices.h"
 #include "ui/buttons.h"
 #include "ui/combo_box.h"
@@ -154,8 +155,13 @@ void frmtemperature::Text1_GotFocus() { Text1->setSelection(0, Text1->text().siz
 
 void frmtemperature::Text1_KeyPress(int& keyAscii) {
   Text1->setMaxLength(9);
+  // As on a calculator, "." and the locale's own decimal key both type the
+  // decimal separator the locale writes; its group separator is never typed.
+  const int decimalSeparator =
+      QString::fromStdString(thermometer::numberSeparators().decimal).front().unicode();
+  if (keyAscii == '.') keyAscii = decimalSeparator;
   const bool accepted = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' ||
-                        keyAscii == '.' || keyAscii == ' ' || keyAscii == 8;
+                        keyAscii == decimalSeparator || keyAscii == ' ' || keyAscii == 8;
   if (!accepted) {
     keyAscii = 0;
     return;

@@ -1,6 +1,8 @@
 // Fuzzes the numeric test and the two readings of a typed temperature: any
 // bytes, checked against the C library's correctly rounded strtof and
-// against the program's own writing of the number it read.
+// against the program's own writing of the number it read; in German against
+// the English reading of the same text with "." and "," swapped, and in
+// French against the program's writing.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include "fuzz/fuzz_check.h"
 #include "thermometer/decimal_digits.h"
 #include "thermometer/number_reading.h"
+#include "thermometer/number_separators.h"
 #include "thermometer/text_forms.h"
 
 using namespace thermometer;
@@ -43,8 +46,9 @@ void checkAgainstStrtof(std::string_view text, std::optional<float> read) {
 }
 
 // Every form the program writes of a value is numeric again, and reads back
-// as the value itself whenever the form keeps all its digits.
-void checkWrittenForms(float value) {
+// as the value itself whenever the form keeps all its digits. The fixed and
+// short forms, never shown, are in plain notation, which only English reads.
+void checkWrittenForms(float value, bool english) {
   const DecimalDigits shortest = shortestDecimal(value);
   const auto fractionCount = static_cast<int>(fractionDigits(shortest).size());
   const auto significantCount = static_cast<int>(shortest.digits.size());
@@ -57,19 +61,47 @@ void checkWrittenForms(float value) {
   }
   const std::string exact = groupedForm(value, fractionCount);
   CHECK(readNumber(exact) == value);
+  const std::string general = generalForm(value);
+  CHECK(isNumeric(general));
+  if (significantCount <= 7) CHECK(readNumber(general) == value);
+  if (!english) return;
   const std::string fixed = fixedForm(value);
   CHECK(isNumeric(fixed));
   if (fractionCount <= 2) CHECK(readNumber(fixed) == value);
-  for (const std::string& text : {shortForm(value), generalForm(value)}) {
-    CHECK(isNumeric(text));
-    if (significantCount <= 7) CHECK(readNumber(text) == value);
-  }
+  const std::string text = shortForm(value);
+  CHECK(isNumeric(text));
+  if (significantCount <= 7) CHECK(readNumber(text) == value);
+}
+
+std::string swappedPointAndComma(std::string_view text) {
+  std::string swapped(text);
+  for (char& c : swapped) c = c == '.' ? ',' : c == ',' ? '.' : c;
+  return swapped;
+}
+
+void checkCommaLocales(std::string_view text) {
+  const std::string english = swappedPointAndComma(text);
+  const bool numeric = isNumeric(english);
+  const auto read = readNumber(english);
+  const auto leading = leadingNumberValue(english);
+  setNumberSeparators({",", "."});
+  CHECK(isNumeric(text) == numeric);
+  CHECK(readNumber(text) == read);
+  CHECK(leadingNumberValue(text) == leading);
+  if (read) checkWrittenForms(*read, false);
+  setNumberSeparators({",", "\u202F"});
+  const auto french = readNumber(text);
+  CHECK(!french || isNumeric(text));
+  if (french) CHECK(std::isfinite(*french));
+  if (french) checkWrittenForms(*french, false);
+  setNumberSeparators({});
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  checkCommaLocales(text);
   const bool numeric = isNumeric(text);
   const auto read = readNumber(text);
   CHECK(!read || numeric);
@@ -82,6 +114,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   checkAgainstStrtof(text, read);
   // Without grouping or a trailing minus both readings see the same number.
   if (text.find(',') == std::string_view::npos && text.back() != '-') CHECK(leading == read);
-  if (read) checkWrittenForms(*read);
+  if (read) checkWrittenForms(*read, true);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/frmtemperature.h"
 #include "chrome/module1.h"
 #include "presets/preset_catalogue.h"
+#include "thermometer/number_separators.h"
 #include "ui/accessible_notices.h"
 #include "ui/art_resolution.h"
 #include "ui/buttons.h"
@@ -137,7 +138,7 @@ void Form1::List2_Click() {
   // Text first, then the shared value, then the button: the conversion
   // reads the text.
   frmtemperature& main = ui::Instance<frmtemperature>();
-  main.Text1->setText(fromCatalogue(value->text));
+  main.Text1->setText(fromCatalogue(thermometer::inUserNotation(value->text)));
   Module1::valueToConvert = value->number;
   if (direction == 1) {
     main.FarCmnd->Press();

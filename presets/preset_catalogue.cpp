@@ -155,7 +155,7 @@ constexpr PresetEntry kEntries[] = {
 };
 
 std::optional<PresetValue> valueOf(std::string_view text) {
-  const auto number = thermometer::readNumber(text);
+  const auto number = thermometer::readPlainNumber(text);
   if (!number) return std::nullopt;
   return PresetValue{text, *number};
 }

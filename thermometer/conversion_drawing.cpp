@@ -4,6 +4,7 @@
 
 #include "thermometer/mercury_keys.h"
 #include "thermometer/number_reading.h"
+#include "thermometer/number_separators.h"
 #include "thermometer/text_forms.h"
 #include "ui/message_box.h"
 #include "ui/picture_box.h"
@@ -26,17 +27,21 @@ struct PrintedLabel {
 };
 
 // Both scales' labels, left first. A drag redraws the same scale at every
-// move, so the labels of the last scale drawn are kept rather than made anew.
+// move, so the labels of the last scale drawn are kept rather than made anew;
+// they are made anew for other separators too.
 const std::vector<PrintedLabel>& scaleLabels(ScaleKind kind, int exponent, InputUnit unit) {
   struct Scale {
     ScaleKind kind;
     int exponent;
     InputUnit unit;
+    NumberSeparators separators;
     std::vector<PrintedLabel> labels;
   };
-  static Scale last{ScaleKind::PositiveInteger, -1, InputUnit::Fahrenheit, {}};
-  if (last.kind != kind || last.exponent != exponent || last.unit != unit || last.labels.empty()) {
-    last = {kind, exponent, unit, {}};
+  static Scale last{ScaleKind::PositiveInteger, -1, InputUnit::Fahrenheit, {}, {}};
+  const NumberSeparators& separators = numberSeparators();
+  if (last.kind != kind || last.exponent != exponent || last.unit != unit ||
+      last.separators != separators || last.labels.empty()) {
+    last = {kind, exponent, unit, separators, {}};
     for (const auto& side : {leftLabels(kind, exponent), rightLabels(kind, exponent, unit)})
       for (const Label& label : side)
         last.labels.push_back({label.x, label.y, QString::fromStdString(label.text)});

@@ -1,10 +1,12 @@
 // Reading temperatures typed as text: a hand-written scanner, so that neither
-// the C locale nor strtod's extras (inf, nan, hex, tabs) decide what a number is.
+// the C locale nor strtod's extras (inf, nan, hex, tabs) decide what a number
+// is. It scans the plain notation; the user's separators are translated first.
 #include "thermometer/number_reading.h"
 
 #include <string>
 
 #include "thermometer/decimal_digits.h"
+#include "thermometer/number_separators.h"
 
 namespace thermometer {
 namespace {
@@ -96,7 +98,7 @@ std::optional<DecimalDigits> scannedBody(bool negative, std::string_view body) {
   return makeDecimal(negative, integer, fraction, exponent);
 }
 
-std::optional<DecimalDigits> scannedNumber(std::string_view text) {
+std::optional<DecimalDigits> scannedPlainNumber(std::string_view text) {
   auto body = trimmedBlanks(text);
   bool negative = false;
   if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
@@ -108,6 +110,10 @@ std::optional<DecimalDigits> scannedNumber(std::string_view text) {
     body = trimmedBlanks(body.substr(0, body.size() - 1));
   }
   return scannedBody(negative, body);
+}
+
+std::optional<DecimalDigits> scannedNumber(std::string_view text) {
+  return scannedPlainNumber(inPlainNotation(text));
 }
 
 }  // namespace
@@ -122,12 +128,19 @@ std::optional<float> readNumber(std::string_view text) {
   return nearestFloat(*decimal);
 }
 
+std::optional<float> readPlainNumber(std::string_view text) {
+  const auto decimal = scannedPlainNumber(text);
+  if (!decimal) return std::nullopt;
+  return nearestFloat(*decimal);
+}
+
 std::optional<float> leadingNumberValue(std::string_view text) {
   std::string packed;
   for (char c : text) {
     if (c != ' ') packed.push_back(c);
   }
-  const std::string_view rest = packed;
+  const std::string plain = inPlainNotation(packed);
+  const std::string_view rest = plain;
 
   std::size_t position = 0;
   bool negative = false;

@@ -12,7 +12,8 @@ namespace thermometer {
 // character (blanks may stand before it); digits with at most one "." and at
 // least one digit; an optional exponent (e/E, optional sign, digits); and
 // optionally "," grouping in threes before the point, the first group 1 to 3
-// digits without a leading zero. "." is the point whatever the locale.
+// digits without a leading zero. "." and "," are those of English; in the
+// user's locale they are its decimal and group separators (number_separators.h).
 bool isNumeric(std::string_view text);
 
 // True when the text's last character is "-" (a minus after the number):
@@ -24,10 +25,14 @@ bool endsInMinus(std::string_view text);
 // a float, or a text that is not numeric, gives nothing.
 std::optional<float> readNumber(std::string_view text);
 
+// readNumber for a text in plain notation whatever the user's locale, as the
+// program keeps its own numbers.
+std::optional<float> readPlainNumber(std::string_view text);
+
 // The longest leading part of the text that forms a number (optional sign,
 // digits, optional "." and digits, optional exponent), blanks anywhere
-// ignored, 0 when there is none; "," or any other character ends it. Gives
-// nothing when that number is too large for a float.
+// ignored, 0 when there is none; a group separator or any other character
+// ends it. Gives nothing when that number is too large for a float.
 std::optional<float> leadingNumberValue(std::string_view text);
 
 }  // namespace thermometer

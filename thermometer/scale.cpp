@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "thermometer/number_separators.h"
 #include "thermometer/text_forms.h"
 
 namespace thermometer {
@@ -100,9 +101,10 @@ Label integerLeftLabel(bool negativeScale, const Tick& tick) {
   }
   if (negativeScale && fixed.front() == '-') {
     return {kNegativeExponentX, labelY(tick),
-            "-" + fixed.substr(1, 1) + ".0E" + pointExponent(fixed, 3)};
+            inUserNotation("-" + fixed.substr(1, 1) + ".0E" + pointExponent(fixed, 3))};
   }
-  return {kPositiveExponentX, labelY(tick), fixed.substr(0, 1) + ".0E" + pointExponent(fixed, 2)};
+  return {kPositiveExponentX, labelY(tick),
+          inUserNotation(fixed.substr(0, 1) + ".0E" + pointExponent(fixed, 2))};
 }
 
 Label decimalLeftLabel(bool negativeScale, const Tick& tick, int exponent) {
@@ -111,8 +113,9 @@ Label decimalLeftLabel(bool negativeScale, const Tick& tick, int exponent) {
   }
   // The top of a negative scale is zero, which takes no minus sign.
   const std::string sign = negativeScale && tick.index != 0 ? "-" : "";
-  return {kDecimalExponentX, labelY(tick),
-          sign + std::to_string(tick.index) + ".0E-" + std::to_string(exponent + 1)};
+  return {
+      kDecimalExponentX, labelY(tick),
+      inUserNotation(sign + std::to_string(tick.index) + ".0E-" + std::to_string(exponent + 1))};
 }
 
 // Long converted values keep three digits, cut rather than rounded.
@@ -120,9 +123,11 @@ std::string convertedIntegerText(float converted) {
   const std::string fixed = fixedForm(converted);
   if (fixed.size() <= kLongestConvertedText) return groupedForm(converted, kConvertedDecimals);
   if (fixed.front() == '-') {
-    return "-" + fixed.substr(1, 1) + "." + fixed.substr(2, 2) + "E" + pointExponent(fixed, 3);
+    return inUserNotation("-" + fixed.substr(1, 1) + "." + fixed.substr(2, 2) + "E" +
+                          pointExponent(fixed, 3));
   }
-  return fixed.substr(0, 1) + "." + fixed.substr(1, 2) + "E" + pointExponent(fixed, 2);
+  return inUserNotation(fixed.substr(0, 1) + "." + fixed.substr(1, 2) + "E" +
+                        pointExponent(fixed, 2));
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ struct Label {
 };
 
 // The labels of the left scale (input unit) and the right scale (the other
-// unit) in drawing order; one end of each scale stays unlabelled.
+// unit) in drawing order, written with the user's separators; one end of
+// each scale stays unlabelled.
 std::vector<Label> leftLabels(ScaleKind kind, int exponent);
 std::vector<Label> rightLabels(ScaleKind kind, int exponent, InputUnit unit);
 

@@ -1,5 +1,6 @@
 // The four ways the program writes a number, built on exact decimal digits so
-// that no locale and no binary rounding shows through. Infinities and NaN
+// that neither the C library's locale nor binary rounding shows through; the
+// forms the user sees get the user's separators last. Infinities and NaN
 // write nothing: no text of the program may read "inf".
 #include "thermometer/text_forms.h"
 
@@ -7,6 +8,7 @@
 #include <cmath>
 
 #include "thermometer/decimal_digits.h"
+#include "thermometer/number_separators.h"
 
 namespace thermometer {
 namespace {
@@ -51,7 +53,7 @@ std::string significantForm(float value, bool zeroBeforePoint) {
 
 std::string shortForm(float value) { return significantForm(value, false); }
 
-std::string generalForm(float value) { return significantForm(value, true); }
+std::string generalForm(float value) { return inUserNotation(significantForm(value, true)); }
 
 std::string fixedForm(float value) {
   if (!std::isfinite(value)) return {};
@@ -64,8 +66,8 @@ std::string groupedForm(float value, int decimals) {
   if (!std::isfinite(value)) return {};
   decimals = std::max(decimals, 0);
   const auto rounded = roundedToDecimals(shortestDecimal(value), decimals);
-  return (rounded.negative ? "-" : "") +
-         withDecimals(rounded, grouped(integerDigits(rounded)), decimals);
+  return inUserNotation((rounded.negative ? "-" : "") +
+                        withDecimals(rounded, grouped(integerDigits(rounded)), decimals));
 }
 
 }  // namespace thermometer

@@ -1,7 +1,9 @@
 // The four ways the program writes a number. Each starts from the shortest
 // decimal that reads back as the same float, rounds half away from zero,
-// uses "." as the point and "," to group thousands, never uses exponent
-// notation, and writes no minus sign on a value that rounds to zero.
+// never uses exponent notation, and writes no minus sign on a value that
+// rounds to zero. The short and fixed forms, which only choose a scale and
+// place its labels, use "." and no grouping; the grouped and general forms,
+// which the user reads, use the user's separators (here in English).
 #pragma once
 
 #include <string>

@@ -111,9 +111,17 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
+  const int typed = keyAscii;
   if (onKeyPress) onKeyPress(keyAscii);
   if (keyAscii == 0) {
     event->accept();
+    return;
+  }
+  if (keyAscii != typed) {
+    QKeyEvent changed(event->type(), event->key(), event->modifiers(),
+                      QString(QChar(static_cast<char16_t>(keyAscii))), event->isAutoRepeat());
+    QLineEdit::keyPressEvent(&changed);
+    event->setAccepted(changed.isAccepted());
     return;
   }
   QLineEdit::keyPressEvent(event);

@@ -17,7 +17,8 @@ class TextBox : public QLineEdit {
   explicit TextBox(QWidget* parent = nullptr);
 
   // Gets the character code of each typed character; setting it to 0
-  // discards the character. Keys that type no character never arrive.
+  // discards the character, setting it to another code types that one
+  // instead. Keys that type no character never arrive.
   std::function<void(int& keyAscii)> onKeyPress;
   std::function<void()> onGotFocus;
 

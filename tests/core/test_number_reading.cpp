@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "thermometer/locale_separators.h"
 #include "thermometer/number_reading.h"
 
 namespace thermometer {
@@ -72,6 +73,30 @@ TEST(NumberReading, LeadingNumberValueReadsTheLongestNumberAtTheStart) {
     SCOPED_TRACE("text '" + c.text + "'");
     EXPECT_EQ(leadingNumberValue(c.text), c.value);
   }
+}
+
+// The user's own format, Qt's separators for German and French, reads whole, Convert's leading
+// number included; English "." and "," read as no other number than the user sees. (The fuzz
+// target reads every German text as its English spelling.)
+TEST(NumberReading, ReadsTheSeparatorsOfTheUsersLocale) {
+  const auto german = separatorsOf(QLocale("de_DE")), french = separatorsOf(QLocale("fr_FR"));
+  // clang-format off
+  const std::tuple<NumberSeparators, std::string, std::optional<float>, float> cases[] = {
+      {german, "1.832,00", 1832.0f, 1.0f},        {german, "37,5-", -37.5f, 37.5f},
+      {french, "1\u202F832,00", 1832.0f, 1.0f},   {french, "1 832,00", 1832.0f, 1832.0f},
+      {french, "- 1\u00A0000", -1000.0f, -1.0f},  {french, "12 34", std::nullopt, 1234.0f},
+      {french, "1  000", std::nullopt, 1000.0f},  {french, "\u202F5", std::nullopt, 0.0f},
+      {french, "37.5", std::nullopt, 37.0f},      {{}, "1 000", std::nullopt, 1000.0f},
+  };
+  // clang-format on
+  for (const auto& [separators, text, value, leading] : cases) {
+    SCOPED_TRACE("text '" + text + "'");
+    setNumberSeparators(separators);
+    EXPECT_EQ(isNumeric(text), value.has_value());
+    EXPECT_EQ(readNumber(text), value);
+    EXPECT_EQ(leadingNumberValue(text), leading);
+  }
+  setNumberSeparators({});
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The short, general and fixed text forms of a number.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "thermometer/number_reading.h"
+#include "thermometer/number_separators.h"
 #include "thermometer/text_forms.h"
 
 namespace thermometer {
@@ -37,6 +41,31 @@ TEST(TextForms, ShortGeneralAndFixedForms) {
     EXPECT_EQ(generalForm(c.value), c.generalText);
     EXPECT_EQ(fixedForm(c.value), c.fixedText);
   }
+}
+
+// In German and French as in English, each text written into 'From' or 'To' with any decimal
+// places has the locale's decimal separator, reads back as the float read from the English text,
+// and is written again as itself.
+TEST(TextForms, WrittenTextsReadBackAsThemselvesInEveryLocale) {
+  std::vector<float> values;
+  for (std::uint32_t bits = 0; bits < 0x7f800000; bits += 0x1fff01)
+    values.insert(values.end(), {std::bit_cast<float>(bits), -std::bit_cast<float>(bits)});
+  for (int hundredths = -46000; hundredths < 1'100'000; hundredths += 499)
+    values.push_back(hundredths / 100.0f);
+  for (const auto& separators :
+       std::initializer_list<NumberSeparators>{{}, {",", "."}, {",", "\u202F"}})
+    for (const float value : values)
+      for (int decimals = 1; decimals <= 4; ++decimals) {
+        setNumberSeparators({});
+        const auto english = readNumber(groupedForm(value, decimals));
+        setNumberSeparators(separators);
+        const std::string text = groupedForm(value, decimals);
+        EXPECT_EQ(text.substr(text.size() - decimals - 1, 1), separators.decimal) << text;
+        EXPECT_TRUE(english && readNumber(text) == english &&
+                    groupedForm(*english, decimals) == text)
+            << text;
+      }
+  setNumberSeparators({});
 }
 
 }  // namespace

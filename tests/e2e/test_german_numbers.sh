@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# In German a typed "37,5" °F is 3,06 °C and 1000 °C is 1.832,00 °F, as 'To' tells a screen reader.
+. "$(dirname "$0")/lib.sh"
+own_accessibility_bus
+start_xserver
+start_window_manager
+start_app LC_ALL=de_DE.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/bin/python3 - <<'PYTHON' || fail "German numbers, above"
+import subprocess, sys, time, pyatspi
+def walk(node):
+    yield node
+    yield from (n for child in filter(None, node) for n in walk(child))
+def until(found, what):  # a loaded machine is slow
+    for _ in range(50):
+        if result := found():
+            return result
+        time.sleep(0.1)
+    sys.exit(what())
+def find(role, name):
+    return until(lambda: next((n for a in pyatspi.Registry.getDesktop(0) if a and a.name == "caldorine"
+                               for n in walk(a) if n.getRoleName() == role and n.name == name), None),
+                 lambda: f"no {role} {name!r}")
+text = lambda box: find("text", f"'{box}' temperature value").queryText().getText(0, -1)
+for option, typed, expected in (("°F to °C", "37,5", "3,06"), ("°C to °F", "1000", "1.832,00")):
+    find("radio button", option).queryComponent().grabFocus()
+    subprocess.run(["xdotool", "key", "space"], check=True)
+    until(lambda: find("radio button", option).getState().contains(pyatspi.STATE_CHECKED), lambda: option)
+    find("text", "'From' temperature value").queryComponent().grabFocus()
+    subprocess.run(["xdotool", "key", "End", "shift+Home", "type", "--delay", "100", typed], check=True)
+    find("push button", "Convert").queryAction().doAction(0)
+    until(lambda: text("To") == expected, lambda: f"{text('From')!r} gives {text('To')!r}, not {expected!r}")
+PYTHON
