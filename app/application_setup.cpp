@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
 
 #include "thermometer/locale_separators.h"
 #include "ui/accessible_controls.h"
@@ -18,19 +20,46 @@ void configureApplication() {
   QApplication::setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
   // Hidden windows that are still loaded keep the program running.
   QApplication::setQuitOnLastWindowClosed(false);
-  // The desktop matches the windows with the installed menu entry, and every
-  // window, message boxes too, shows the icon the package installs, at the
-  // sizes window lists use. A size is decoded only when a window asks for it.
+  // The desktop matches the windows with the installed menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("example.caldorine.Caldorine"));
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128})
-    icon.addFile(QStringLiteral(":/art/caldorine-%1.png").arg(size), QSize(size, size));
-  QApplication::setWindowIcon(icon);
   // Numbers are written and read with the user's separators, taken once.
   thermometer::useSystemLocaleSeparators();
   // The title buttons are pictures; screen readers get them as buttons, and
   // the thermometer's reading as its description.
   ui::installAccessibleControls();
+}
+
+namespace {
+
+// Every window, message boxes too, shows the icon the package installs.
+void setApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128})
+    icon.addFile(QStringLiteral(":/art/caldorine-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
+}
+
+// Sets the icon once the window's first paint is done, then goes.
+class FirstFrameWatch : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* window, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      // Queued, so it runs after this paint reaches the screen.
+      QTimer::singleShot(0, [] { setApplicationIcon(); });
+      window->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void setIconAfterFirstFrame(QWidget& window) {
+  window.installEventFilter(new FirstFrameWatch(&window));
 }
 
 }  // namespace app

@@ -8,6 +8,7 @@
 #include "app/display_check.h"
 #include "app/font_config_warm_up.h"
 #include "app/frmtemperature.h"
+#include "chrome/module1.h"
 
 int main(int argc, char* argv[]) {
   if (!app::displayNamed(argc, argv)) return 1;
@@ -15,9 +16,11 @@ int main(int argc, char* argv[]) {
   std::optional<app::DisplayFailureExit> noDisplay(std::in_place, argc, argv);
   QApplication app(argc, argv);
   noDisplay.reset();
+  // The window's pictures decode on a thread of their own while it is built.
+  Module1::preloadResourcePictures();
   fonts.reset();
   app::configureApplication();
   ui::Form::setLastUnloadedHandler([] { QCoreApplication::quit(); });
-  ui::Instance<frmtemperature>();
+  app::setIconAfterFirstFrame(ui::Instance<frmtemperature>());
   return app.exec();
 }

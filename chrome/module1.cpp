@@ -36,4 +36,11 @@ QPixmap LoadResourcePicture(int16_t number, const QString& type) {
   return path.isEmpty() ? QPixmap() : ui::loadArt(path);
 }
 
+void preloadResourcePictures() {
+  QStringList paths;
+  for (const CustomResource& resource : kCustomResources)
+    paths << QString::fromLatin1(resource.path);
+  ui::preloadArt(paths);
+}
+
 }  // namespace Module1

@@ -27,4 +27,7 @@ void resetState();
 // there is no such resource or it cannot be decoded.
 QPixmap LoadResourcePicture(int16_t number, const QString& type);
 
+// Starts decoding every such picture while the program starts up.
+void preloadResourcePictures();
+
 }  // namespace Module1

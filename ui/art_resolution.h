@@ -21,4 +21,8 @@ qreal artPixelRatio(const QString& path);
 // pixmap when there is no such picture.
 QPixmap loadArt(const QString& path);
 
+// Starts decoding the pictures at `paths` on a thread of its own, so that
+// the first loadArt of each finds it ready. Call with the application made.
+void preloadArt(const QStringList& paths);
+
 }  // namespace ui

@@ -92,4 +92,17 @@ TEST_F(DenseScreenTest, LabelsStayOnTheGlassClearOfBorderAndTube) {
   }
 }
 
+// Pictures decoded ahead on a thread of their own are those decoded when asked for.
+TEST(PicturesDecodedAhead, AreThoseDecodedWhenAskedFor) {
+  const QStringList art = {":/art/thermometer@2x.gif", ":/art/background.gif"};
+  std::vector<QPixmap> asked;
+  for (const QString& path : art) asked.push_back(ui::loadArt(path));
+  ui::preloadArt(art);
+  for (qsizetype i = art.size() - 1; i >= 0; --i) {
+    const QPixmap ahead = ui::loadArt(art[i]);
+    EXPECT_EQ(ahead.toImage(), asked[i].toImage()) << art[i].toStdString();
+    EXPECT_EQ(ahead.devicePixelRatio(), asked[i].devicePixelRatio()) << art[i].toStdString();
+  }
+}
+
 }  // namespace
