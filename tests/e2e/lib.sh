@@ -49,7 +49,7 @@ start_weston() {
 # The program, its environment amended by the arguments (numbers in English unless they say
 # otherwise), as APP_PID; its window as win.
 start_app() {
-  env LC_ALL=C.UTF-8 "$@" "$app" 2>/dev/null & APP_PID=$!
+  LC_ALL=C.UTF-8 env "$@" "$app" 2>/dev/null & APP_PID=$!
   win=$(wait_for_window Caldorine) || fail "no window named Caldorine appeared"
 }
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
