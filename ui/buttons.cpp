@@ -12,11 +12,7 @@ void CommandButton::Press() {
   if (onClick) onClick();
 }
 
-void CommandButton::SetFocus() {
-  // Styles draw the ring only once the window's focus has moved by keyboard.
-  window()->setAttribute(Qt::WA_KeyboardFocusChange);
-  setFocus(Qt::OtherFocusReason);
-}
+void CommandButton::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
   connect(this, &QRadioButton::clicked, this, [this] {

@@ -218,16 +218,3 @@ TEST_F(MainWindowTest, FramesAndOptionsArePanelOrangeAndCaptionsFitWithTheirFocu
               style->subElementRect(QStyle::SE_RadioButtonFocusRect, &button, option).right());
   }
 }
-
-TEST_F(MainWindowTest, TheKeyboardFocusIsSeenOnTheThermometerAndOnConvertAfterAPick) {
-  // A control with the focus looks other than it does without.
-  const auto focusSeen = [](QWidget* control) {
-    EXPECT_TRUE(control->hasFocus());
-    const QImage focused = control->grab().toImage();
-    control->clearFocus();
-    return focused != control->grab().toImage();
-  };
-  EXPECT_TRUE(focusSeen(form->PicTherm));  // first in the tab order, at start-up
-  pickDecimalPlaces(0);
-  EXPECT_TRUE(focusSeen(form->Command1));
-}
