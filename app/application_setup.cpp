@@ -2,19 +2,19 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
 
 #include "thermometer/locale_separators.h"
 #include "ui/accessible_controls.h"
+#include "ui/designed_style.h"
 #include "ui/fonts.h"
 
 namespace app {
 
 void configureApplication() {
   // One look everywhere, whatever desktop theme is around.
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(ui::createDesignedStyle());
   // The default dialog font everywhere a window names none: message boxes and
   // tooltips look like the windows, and no second font is loaded for them.
   QApplication::setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));

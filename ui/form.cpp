@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QShortcut>
 
+#include "ui/designed_look.h"
+
 namespace ui {
 
 namespace {
@@ -13,7 +15,8 @@ std::function<void()>& lastUnloadedHandler() {
 }
 }  // namespace
 
-Form::Form(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
+// Every window is a fixed design: its colours and font are its own.
+Form::Form(Qt::WindowFlags flags) : QWidget(nullptr, flags) { keepDesignedLook(this); }
 
 Form::~Form() {
   // A window destroyed without an unload (at program exit) still leaves the

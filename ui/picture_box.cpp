@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/accessible_notices.h"
+#include "ui/designed_style.h"
 #include "ui/mouse_codes.h"
 
 namespace ui {
@@ -85,9 +86,10 @@ void PictureBox::paintBackdrop(QPainter& painter) const {
   // A picture made for another density is scaled smoothly (a "@2x" one on a
   // screen of 150 %); at its own density it is copied pixel for pixel.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.fillRect(rect(), palette().color(QPalette::Window));
+  // At a fractional scale the box ends inside a device pixel, which is the
+  // box's too: the back colour reaches it.
+  painter.fillRect(QRectF(rect()).adjusted(0, 0, 1, 1), palette().color(QPalette::Window));
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
-  paintFocus(painter);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
 }
@@ -107,14 +109,9 @@ QRectF PictureBox::boxRect(const QPainter& painter, const Operation& op) const {
 }
 
 void PictureBox::paintFocus(QPainter& painter) const {
-  if (!hasFocus()) return;
-  // Every other pixel along the edge, which the artwork leaves bare and no
-  // drawing reaches: it belongs to the backdrop, kept with the texts.
-  QPen dotted(palette().color(QPalette::WindowText), 1);
-  dotted.setDashPattern({1.0, 1.0});
-  painter.setPen(dotted);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  // Along the edge, which the artwork leaves bare and no drawing reaches;
+  // drawn on the screen's own pixels, so the same at every scale.
+  if (hasFocus()) drawFocusFrame(painter, rect(), palette().color(QPalette::WindowText));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -131,6 +128,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.fillRect(boxRect(painter, op), op.color);
       }
     }
+    paintFocus(painter);
     return;
   }
   // Boxes, then texts: how a scale is drawn. The layer is made at the
@@ -153,20 +151,24 @@ void PictureBox::paintEvent(QPaintEvent*) {
                     [&](const QRectF& b) { return b.intersects(area); }))
       painter.drawStaticText(area.topLeft(), text);
   }
+  paintFocus(painter);
 }
 
 const QPixmap& PictureBox::backdropWithTexts(qreal ratio,
                                              std::vector<Operation>::const_iterator first) {
   const auto last = displayList_.cend();
+  // Whole device pixels, the last partly covered one included.
+  const QSize pixels(static_cast<int>(std::ceil(width() * ratio)),
+                     static_cast<int>(std::ceil(height() * ratio)));
   const bool kept = !textLayer_.isNull() && textLayer_.devicePixelRatioF() == ratio &&
-                    textLayer_.size() == size() * ratio &&
+                    textLayer_.size() == pixels &&
                     std::equal(first, last, layerTexts_.cbegin(), layerTexts_.cend(),
                                [](const Operation& a, const Operation& b) {
                                  return a.x1 == b.x1 && a.y1 == b.y1 && a.text == b.text;
                                });
   if (!kept) {
     layerTexts_.assign(first, last);
-    textLayer_ = QPixmap(size() * ratio);
+    textLayer_ = QPixmap(pixels);
     textLayer_.setDevicePixelRatio(ratio);
     QPainter layer(&textLayer_);
     paintBackdrop(layer);
@@ -212,18 +214,6 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   dispatch(onMouseUp, buttonCode(event->button()), event);
-}
-
-void PictureBox::focusInEvent(QFocusEvent* event) {
-  textLayer_ = QPixmap();
-  update();
-  QWidget::focusInEvent(event);
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* event) {
-  textLayer_ = QPixmap();
-  update();
-  QWidget::focusOutEvent(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {

@@ -86,6 +86,12 @@ inline void expectLayout(const std::vector<Placed>& designed) {
 
 // Tab goes from each stop to the next, and from the last back to the first.
 inline void expectTabOrder(const std::vector<QWidget*>& stops) {
+  for (QWidget* stop : stops) {  // each shows its focus, also where no key moved it there
+    stop->setFocus(Qt::MouseFocusReason);
+    const QImage focused = stop->grab().toImage();
+    stop->clearFocus();
+    EXPECT_NE(stop->grab().toImage(), focused) << stop->metaObject()->className();
+  }
   stops.front()->setFocus();
   for (std::size_t stop = 1; stop <= stops.size(); ++stop) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
