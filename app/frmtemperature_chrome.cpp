@@ -67,9 +67,14 @@ void frmtemperature::QuesB_MouseUp(int, int) {
 
 void frmtemperature::showHelp() {
   Form2& about = ui::Instance<Form2>();
-  about.Show();
+  about.ShowBy(*this, titleButtonsOnScreen());
   // The keyboard goes where the user asked to be.
   about.activateWindow();
+}
+
+QRect frmtemperature::titleButtonsOnScreen() const {
+  return QRect(QuesB->mapToGlobal(QPoint(0, 0)),
+               CloseB->mapToGlobal(QPoint(CloseB->width() - 1, CloseB->height() - 1)));
 }
 
 void frmtemperature::Min_MouseDown(int, int) { pressTitleButton(*Min, *MinHolder); }
