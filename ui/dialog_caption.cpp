@@ -14,14 +14,14 @@ constexpr int kMargin = 4;
 constexpr int kIconSize = 16;
 
 // The caption's colours: the desktop's selection colours while the window is
-// active, its button colours otherwise.
+// active, its window text on a darker shade otherwise.
 QColor background(const QWidget& caption) {
-  return caption.palette().color(caption.isActiveWindow() ? QPalette::Highlight : QPalette::Button);
+  return caption.palette().color(caption.isActiveWindow() ? QPalette::Highlight : QPalette::Dark);
 }
 
 QColor ink(const QWidget& caption) {
   return caption.palette().color(caption.isActiveWindow() ? QPalette::HighlightedText
-                                                          : QPalette::ButtonText);
+                                                          : QPalette::WindowText);
 }
 
 // A cross in the caption's ink, on a lighter square while pointed at or held.
