@@ -40,10 +40,8 @@ start_compositor() {
   retry 150 test -S "$WORK/caldorine" || skip "$1 could not be started: $(tail -2 "$WORK/compositor.log")"
   export WAYLAND_DISPLAY=caldorine && unset DISPLAY
 }
-start_mutter() {
-  need mutter
-  start_compositor mutter --headless --wayland --no-x11 --virtual-monitor 1024x768 --wayland-display=caldorine
-}
+start_mutter() { need mutter; start_compositor mutter --headless --wayland --no-x11 \
+  --virtual-monitor 1024x768 --wayland-display=caldorine; }
 # KWin's own Qt plugin loads only in a program of its name; a copy lacks the file capability that a
 # container may not grant.
 start_kwin() {
