@@ -22,9 +22,10 @@ std::function<void()>& lastUnloadedHandler() {
 
 bool onWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
 
-// What the desktop's frame adds around a window not yet shown: a usual title
-// bar and border, until the window manager tells.
-constexpr QMargins kUsualFrame(4, 30, 4, 4);
+// Until the window manager tells, a window's frame is unknown, and so is
+// whether its position is its frame's or its client's: room for a usual title
+// bar either side.
+constexpr QMargins kUsualFrame(4, 30, 4, 30);
 }  // namespace
 
 // On Wayland a fixed dialog draws its caption itself (see dressAsDialog); Qt
@@ -52,9 +53,9 @@ void Form::load(std::function<void()> detach) {
 
 void Form::dressAsDialog() {
   if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
-    // Openbox offers minimise to every dialog and utility window, but none to
-    // a torn-off toolbar; the window says it is one, then a utility window,
-    // and managers that know both keep a close box and no task-bar entry.
+    // Openbox offers minimise to every dialog and utility window, but not to a
+    // torn-off toolbar: the window says it is one first, then a utility window
+    // as before, and keeps its title bar, close box and place off the task bar.
     create();
     QWindow* native = windowHandle();
     native->setProperty("_q_xcb_wm_window_type", 0x8);                    // Qt's code for a toolbar
