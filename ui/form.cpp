@@ -10,6 +10,7 @@
 
 #include "ui/clear_placement.h"
 #include "ui/dialog_caption.h"
+#include "ui/x11_window_manager.h"
 
 namespace ui {
 
@@ -52,10 +53,10 @@ void Form::load(std::function<void()> detach) {
 }
 
 void Form::dressAsDialog() {
-  if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+  if (x11WindowManagerName() == QStringLiteral("Openbox")) {
     // Openbox offers minimise to every dialog and utility window, but not to a
-    // torn-off toolbar: the window says it is one first, then a utility window
-    // as before, and keeps its title bar, close box and place off the task bar.
+    // torn-off toolbar: there the window says it is one first, then a utility
+    // window as before. (Others, Mutter for one, give a toolbar no title bar.)
     create();
     QWindow* native = windowHandle();
     native->setProperty("_q_xcb_wm_window_type", 0x8);                    // Qt's code for a toolbar
