@@ -13,11 +13,7 @@
 #include "ui/resource_cursor.h"
 #include "ui/twips.h"
 
-// A tool window: a caption with a close box only, and no button of its own
-// in the task bar.
-Form2::Form2()
-    : ui::Form(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-               Qt::WindowCloseButtonHint) {
+Form2::Form2() : ui::Form(ui::kFixedDialog) {
   buildControls();
   Command1->onClick = [this] { Command1_Click(); };
   Command2->onClick = [this] { Command2_Click(); };

@@ -140,7 +140,7 @@ void frmtemperature::CelCmnd_Click() { do_celcius(); }
 
 void frmtemperature::Command2_Click() {
   Form1& browser = ui::Instance<Form1>();
-  browser.Show();
+  browser.ShowBy(*this, titleButtonsOnScreen());
   // The keyboard goes where the user asked to be.
   browser.activateWindow();
   Module1::browserShown = 1;

@@ -100,6 +100,8 @@ class frmtemperature : public ui::Form {
   void CloseB_MouseDown(int button, int shift);
   void CloseB_MouseUp(int button, int shift);
   void showHelp();
+  // Where the title buttons are on the screen, which the other windows leave free.
+  QRect titleButtonsOnScreen() const;
   void pressTitleButton(ui::Image& button, const ui::Image& holder);
   void releaseTitleButton(ui::Image& button);
   thermometer::ThermometerControls controls();

@@ -70,9 +70,14 @@ void frmtemperature::showHelp() {
   QWidget* from = QApplication::activeWindow();
   Form2& about = ui::Instance<Form2>();
   if (from != &about) about.openedFrom = from;
-  about.Show();
+  about.ShowBy(*this, titleButtonsOnScreen());
   // The keyboard goes where the user asked to be.
   about.activateWindow();
+}
+
+QRect frmtemperature::titleButtonsOnScreen() const {
+  return QRect(QuesB->mapToGlobal(QPoint(0, 0)),
+               CloseB->mapToGlobal(QPoint(CloseB->width() - 1, CloseB->height() - 1)));
 }
 
 void frmtemperature::Min_MouseDown(int, int) { pressTitleButton(*Min, *MinHolder); }

@@ -36,10 +36,7 @@ void putCaretAt(QTextEdit& box, int position) {
 
 }  // namespace
 
-// A tool window: a close box only, and no task-bar entry of its own.
-Form1::Form1()
-    : ui::Form(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-               Qt::WindowCloseButtonHint) {
+Form1::Form1() : ui::Form(ui::kFixedDialog) {
   setWindowTitle(QStringLiteral("Caldorine - Useful Temperatures "));
   setFixedSize(ui::twips(4440), ui::twips(1635));
 

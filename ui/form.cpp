@@ -1,9 +1,17 @@
 #include "ui/form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
+#include "ui/clear_placement.h"
 #include "ui/designed_look.h"
+#include "ui/dialog_caption.h"
+#include "ui/x11_window_manager.h"
 
 namespace ui {
 
@@ -13,10 +21,24 @@ std::function<void()>& lastUnloadedHandler() {
   static std::function<void()> handler;
   return handler;
 }
+
+bool onWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+
+// Until the window manager tells, a window's frame is unknown, and so is
+// whether its position is its frame's or its client's: room for a usual title
+// bar either side.
+constexpr QMargins kUsualFrame(4, 30, 4, 30);
 }  // namespace
 
-// Every window is a fixed design: its colours and font are its own.
-Form::Form(Qt::WindowFlags flags) : QWidget(nullptr, flags) { keepDesignedLook(this); }
+// On Wayland a fixed dialog draws its caption itself (see dressAsDialog); Qt
+// would put a frame back for a window that asks for a close box. Every window
+// is a fixed design: its colours and font are its own.
+Form::Form(Qt::WindowFlags flags)
+    : QWidget(nullptr,
+              flags == kFixedDialog && onWayland() ? Qt::Tool | Qt::FramelessWindowHint : flags),
+      fixedDialog_(flags == kFixedDialog) {
+  keepDesignedLook(this);
+}
 
 Form::~Form() {
   // A window destroyed without an unload (at program exit) still leaves the
@@ -31,6 +53,65 @@ void Form::load(std::function<void()> detach) {
   detach_ = std::move(detach);
   ++loadedForms;
   Form_Load();
+  if (fixedDialog_) dressAsDialog();
+}
+
+void Form::dressAsDialog() {
+  if (x11WindowManagerName() == QStringLiteral("Openbox")) {
+    // Openbox offers minimise to every dialog and utility window, but not to a
+    // torn-off toolbar: there the window says it is one first, then a utility
+    // window as before. (Others, Mutter for one, give a toolbar no title bar.)
+    create();
+    QWindow* native = windowHandle();
+    native->setProperty("_q_xcb_wm_window_type", 0x8);                    // Qt's code for a toolbar
+    native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);  // writes it
+    native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);
+  } else if (onWayland()) {
+    // Compositors draw either nothing, and Qt then draws a bar with minimise
+    // and maximise, or their own bar with minimise: the dialog draws its own
+    // caption, and its controls move below it.
+    const QSize inner = size();
+    const int top = DialogCaption::heightFor(*this);
+    client_ = new QWidget(this);
+    client_->setGeometry(1, top, inner.width(), inner.height());
+    const QObjectList controls = children();
+    for (QObject* child : controls) {
+      if (child->isWidgetType()) adopt(static_cast<QWidget*>(child));
+    }
+    setFixedSize(inner.width() + 2, top + inner.height() + 1);
+    caption_ = new DialogCaption(this);
+  }
+}
+
+// Controls made later (while the window lives) move there once made.
+void Form::childEvent(QChildEvent* event) {
+  QWidget::childEvent(event);
+  if (!client_ || !event->added() || !event->child()->isWidgetType()) return;
+  QPointer<QWidget> control(static_cast<QWidget*>(event->child()));
+  QMetaObject::invokeMethod(
+      this,
+      [this, control] {
+        if (control) adopt(control);
+      },
+      Qt::QueuedConnection);
+}
+
+void Form::adopt(QWidget* control) {
+  if (control == client_ || control == caption_ || control->isWindow() ||
+      control->parentWidget() != this) {
+    return;
+  }
+  const bool hidden = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  control->setParent(client_);
+  if (!hidden) control->show();
+}
+
+// A self-drawn caption's window has a thin outline of its own.
+void Form::paintEvent(QPaintEvent*) {
+  if (!client_) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Shadow));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Form::Show() {
@@ -42,6 +123,22 @@ void Form::Show() {
 }
 
 void Form::Hide() { hide(); }
+
+void Form::ShowBy(QWidget& owner, const QRect& keepClear) {
+  if (!shownBy_) {
+    shownBy_ = true;
+    if (client_) {
+      create();
+      windowHandle()->setTransientParent(owner.window()->windowHandle());
+    } else if (const QScreen* screen = owner.screen()) {
+      const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+      const QRect outer = geometry().marginsAdded(known.isNull() ? kUsualFrame : known);
+      const QRect placed = placedClearOf(outer, keepClear, screen->availableGeometry());
+      move(pos() + placed.topLeft() - outer.topLeft());
+    }
+  }
+  Show();
+}
 
 void Form::closeOnEscape() {
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { close(); });

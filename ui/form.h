@@ -8,6 +8,12 @@
 
 namespace ui {
 
+// A fixed dialog: a caption with a close box only, not resizable, no minimise
+// or maximise, no task-bar entry of its own, under every window manager and
+// compositor.
+inline constexpr Qt::WindowFlags kFixedDialog =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 class Form : public QWidget {
   Q_OBJECT
  public:
@@ -16,6 +22,10 @@ class Form : public QWidget {
   // Visible and non-modal; a minimised window comes back.
   void Show();
   void Hide();
+  // Show, tied to `owner`: a Wayland compositor places the window by its
+  // owner. Elsewhere its first show moves it off `keepClear` (a part of the
+  // owner, on the screen) where the screen has room.
+  void ShowBy(QWidget& owner, const QRect& keepClear);
 
   // Runs the unload handler, forgets the instance (the next reference makes a
   // fresh one) and destroys the window once control is back in the event
@@ -42,14 +52,24 @@ class Form : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void childEvent(QChildEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   template <class T>
   friend T& Instance();
   void load(std::function<void()> detach);
+  void dressAsDialog();
+  void adopt(QWidget* control);
 
   std::function<void()> detach_;
   bool unloading_ = false;
+  bool fixedDialog_;
+  bool shownBy_ = false;
+  // Where the controls go below a caption the dialog draws itself, and that
+  // caption; none where the desktop draws it.
+  QWidget* client_ = nullptr;
+  QWidget* caption_ = nullptr;
 };
 
 template <class T>

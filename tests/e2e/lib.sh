@@ -34,18 +34,24 @@ start_window_manager() {
   openbox --sm-disable --startup "touch $WORK/wm-ready" &>/dev/null & PIDS+=" $!"
   retry 100 test -e "$WORK/wm-ready" || skip "openbox did not start"
 }
-# A headless Weston whose desktop is all DESKTOP.
-start_weston() {
-  need weston weston-screenshooter
+# A Wayland compositor (the command line given) serving $WORK/caldorine, with a home of its own.
+start_compositor() {
   ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so &>/dev/null || skip "qt6-wayland is not installed"
-  DESKTOP="#204080"
-  printf '[shell]\nbackground-color=0xff%s\npanel-position=none\n' "${DESKTOP#\#}" >"$WORK/weston.ini"
-  XDG_RUNTIME_DIR=$WORK weston --backend=headless-backend.so --use-pixman --debug \
-    --socket=caldorine --config="$WORK/weston.ini" &>/dev/null & PIDS+=" $!"
-  retry 100 test -S "$WORK/caldorine" || skip "no Weston could be started"
-  export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=caldorine QT_QPA_PLATFORM=wayland
-  unset DISPLAY
+  mkdir -p "$WORK/home" && export HOME=$WORK/home XDG_RUNTIME_DIR=$WORK QT_QPA_PLATFORM=wayland
+  "$@" &>"$WORK/compositor.log" & PIDS+=" $!"
+  retry 150 test -S "$WORK/caldorine" || skip "$1 could not be started: $(tail -2 "$WORK/compositor.log")"
+  export WAYLAND_DISPLAY=caldorine && unset DISPLAY
 }
+start_mutter() { need mutter; start_compositor mutter --headless --wayland --no-x11 \
+  --virtual-monitor 1024x768 --wayland-display=caldorine; }
+# KWin's own Qt plugin loads only in a program of its name; a copy lacks the file capability that a
+# container may not grant.
+start_kwin() {
+  need kwin_wayland && mkdir "$WORK/kwin" && cp "$(command -v kwin_wayland)" "$WORK/kwin"
+  KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 start_compositor "$WORK/kwin/kwin_wayland" --virtual --socket caldorine
+}
+# Presses the program's button of this name through the accessibility bus.
+press() { /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$1" || fail "could not press $1"; }
 # The program, its environment amended by the arguments (numbers in English unless they say
 # otherwise), as APP_PID; its window as win.
 start_app() {

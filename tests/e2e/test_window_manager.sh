@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Under a window manager: drags on the free surface move the window by the pointer's travel and end
 # at the release; a click, tap or flick never leaves it following the pointer; the windows show the
-# icon; Close exits with 0.
+# icon; About and the browser offer neither minimise, maximise nor resize, and leave the title
+# buttons free on a screen small enough for About to hide them where it is designed to be; Close
+# exits with 0.
 . "$(dirname "$0")/lib.sh"
-start_xserver
+start_xserver 680x540
 start_window_manager
 start_app
 # The pointer moves with no button held: a window left following it moves.
@@ -17,6 +19,15 @@ xdotool mousemove $((x + 8)) $((y + 200)) click 3 && wander
 expect_position "$x $y" "right click, then pointer moves"
 xdotool mousemove $((x + 83)) $((y + 15)) click 1
 about=$(wait_for_window "About Caldorine") || fail "the help button showed no About window"
+xdotool mousemove $((x + 52)) $((y + 266)) click 1
+browser=$(wait_for_window "Caldorine - Useful Temperatures ") || fail "List showed no browser"
+for w in "$about" "$browser"; do
+  offers=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS) && [[ ! $offers =~ MINIMIZE|MAXIMIZE|RESIZE ]] || fail "$offers"
+  read -r l t r b <<<"$(xwininfo -id "$w" | awk -v f="$(xprop -id "$w" _NET_FRAME_EXTENTS | tr -dc '0-9 ')" \
+    'BEGIN {split(f, e)} /Absolute upper-left X/ {l = $NF} /Absolute upper-left Y/ {t = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
+    END {print l - e[1], t - e[3], l + w + e[2], t + h + e[4]}')"
+  ((l > x + 140 || r < x + 74 || t > y + 24 || b < y + 7)) || fail "$(xprop -id "$w" WM_NAME) hides the title buttons: $l $t $r $b vs $x $y"
+done
 for w in "$win" "$about"; do xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "no icon on $w"; done
 # 20 taps as a touchpad gives them, each while About is active; then 15 flicks past the drag
 # distance, which the manager may take up only after the release.
