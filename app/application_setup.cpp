@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,6 +16,10 @@ namespace app {
 void configureApplication() {
   // One look everywhere, whatever desktop theme is around.
   QApplication::setStyle(ui::createDesignedStyle());
+  // The style keeps drawn controls by state and palette, and every change of
+  // a back colour makes a new palette: left at Qt's 10 MB, the store grows
+  // through a long session. A few windows need far less.
+  QPixmapCache::setCacheLimit(512);
   // The default dialog font everywhere a window names none: message boxes and
   // tooltips look like the windows, and no second font is loaded for them.
   QApplication::setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));

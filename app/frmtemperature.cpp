@@ -5,6 +5,7 @@
 
 #include "about/Form2.h"
 #include "chrome/module1.h"
+#include "chrome/on_screen.h"
 #include "chrome/window_mask.h"
 #include "presets/Form1.h"
 #include "thermometer/number_reading.h"
@@ -57,7 +58,7 @@ void frmtemperature::Form_Load() {
                    thermometer::unitText(InputUnit::Fahrenheit));
   Option1->setValue(true);
   PicTherm->setScale(-1.0f, -1.15f, 2.0f, 1.48f);
-  move(ui::twips(1000), ui::twips(2000));
+  chrome::placeOnScreen(this, QPoint(ui::twips(1000), ui::twips(2000)));
   Combo1->addItems(
       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
   Combo1->setText(QStringLiteral("2"));

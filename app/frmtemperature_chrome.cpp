@@ -22,7 +22,8 @@ void frmtemperature::connectChrome() {
   Min->onMouseUp = [this](int b, int s) { Min_MouseUp(b, s); };
   CloseB->onMouseDown = [this](int b, int s) { CloseB_MouseDown(b, s); };
   CloseB->onMouseUp = [this](int b, int s) { CloseB_MouseUp(b, s); };
-  new chrome::WindowDrag(this);
+  // However far it is dragged, the title buttons stay in reach.
+  new chrome::WindowDrag(this, QuesB->geometry().united(CloseB->geometry()));
   // F1, the usual help key, does what the help button does, from any window.
   auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { showHelp(); });
   help->setContext(Qt::ApplicationShortcut);

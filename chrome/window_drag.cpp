@@ -1,16 +1,19 @@
 #include "chrome/window_drag.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
 
+#include "chrome/on_screen.h"
 #include "chrome/x11_window_move.h"
 
 namespace chrome {
 
-WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window) {
+WindowDrag::WindowDrag(QWidget* window, QRect reachable)
+    : QObject(window), window_(window), reachable_(reachable) {
   window->installEventFilter(this);
 }
 
@@ -44,8 +47,10 @@ void WindowDrag::press(QMouseEvent* event) {
   // is a press on the surface.
   if (stage_ != Stage::Idle || window_->childAt(event->position().toPoint()) != nullptr) return;
   stage_ = Stage::Pressed;
+  ++drags_;
   button_ = event->button();
   pressedAt_ = event->globalPosition();
+  pressedInWindow_ = event->position();
   windowAt_ = window_->pos();
 }
 
@@ -56,35 +61,63 @@ void WindowDrag::move(QMouseEvent* event) {
     stage_ = Stage::Idle;
     return;
   }
-  const QPoint travel = (event->globalPosition() - pressedAt_).toPoint();
+  const QPointF pointer = event->globalPosition();
   if (stage_ == Stage::FollowingPointer) {
-    window_->move(windowAt_ + travel);
-  } else if (travel.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
-    startMove(travel);
+    follow(pointer);
+  } else if (stage_ == Stage::Pressed && (pointer - pressedAt_).manhattanLength() >=
+                                             QGuiApplication::styleHints()->startDragDistance()) {
+    startMove(pointer);
   }
 }
 
 void WindowDrag::release(QMouseEvent* event) {
   if (stage_ == Stage::Idle || event->button() != button_) return;
-  if (stage_ == Stage::FollowingPointer)
-    window_->move(windowAt_ + (event->globalPosition() - pressedAt_).toPoint());
+  if (stage_ != Stage::Pressed) follow(event->globalPosition());
   stage_ = Stage::Idle;
 }
 
-void WindowDrag::startMove(QPoint travel) {
-  stage_ = Stage::Idle;
+void WindowDrag::startMove(QPointF pointer) {
   // A window that gets the pointer's events has its native window.
   QWindow* handle = window_->windowHandle();
   // An X11 window manager's move ends only on a left release, so other
   // buttons move the window by hand there, as does every button with no
-  // manager. Elsewhere the platform moves it if it can: a Wayland compositor,
-  // which alone places windows there, does with any button.
-  const bool started = QGuiApplication::platformName() == QLatin1String("xcb")
-                           ? button_ == Qt::LeftButton && startWindowManagerMove(handle, travel)
-                           : handle->startSystemMove();
-  if (started) return;
+  // manager. The manager is asked only once every event up to now has come
+  // in: a release already on its way ends the drag here instead, and the
+  // manager never takes a later press for this one.
+  const int drag = drags_;
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    stage_ = Stage::Starting;
+    if (button_ == Qt::LeftButton &&
+        afterPendingEvents(handle, [this, drag] { handToWindowManager(drag); }))
+      return;
+  } else if (handle->startSystemMove()) {
+    // Elsewhere the platform moves it if it can: a Wayland compositor, which
+    // alone places windows there, does with any button.
+    stage_ = Stage::Idle;
+    return;
+  }
   stage_ = Stage::FollowingPointer;
-  window_->move(windowAt_ + travel);
+  follow(pointer);
+}
+
+void WindowDrag::handToWindowManager(int drag) {
+  // Released meanwhile (the drag ended here) or given up.
+  if (stage_ != Stage::Starting || drag != drags_) return;
+  stage_ = Stage::Idle;
+  // A release that reaches the window after the manager was asked ends the
+  // drag here.
+  const auto releasedLate = [this](QPointF pointer) { follow(pointer); };
+  if (startWindowManagerMove(window_->windowHandle(), pressedInWindow_, releasedLate)) return;
+  stage_ = Stage::FollowingPointer;
+  follow(QCursor::pos());
+}
+
+void WindowDrag::follow(QPointF pointer) {
+  const QPoint to = windowAt_ + (pointer - pressedAt_).toPoint();
+  const QPoint reachable = to + reachable_.topLeft();
+  const QRect area = availableAreaAt(pointer.toPoint());
+  window_->move(area.isEmpty() ? to
+                               : to + shiftIntoArea(QRect(reachable, reachable_.size()), area));
 }
 
 }  // namespace chrome

@@ -2,10 +2,13 @@
 
 #include <xcb/xcb.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -43,67 +46,151 @@ bool managerMoves(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t mo
 
 constexpr uint32_t kMove = 8, kCancel = 11, kLeftButton = 1, kNormalApplication = 1;
 
-void sendMoveResize(xcb_connection_t* connection, xcb_window_t window, xcb_window_t root,
-                    xcb_atom_t moveResize, QPoint at, uint32_t action) {
-  xcb_client_message_event_t message{};
-  message.response_type = XCB_CLIENT_MESSAGE;
-  message.format = 32;
-  message.window = window;
-  message.type = moveResize;
-  message.data.data32[0] = at.x();
-  message.data.data32[1] = at.y();
-  message.data.data32[2] = action;
-  message.data.data32[3] = kLeftButton;
-  message.data.data32[4] = kNormalApplication;
-  xcb_send_event(connection, 0, root,
-                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                 reinterpret_cast<const char*>(&message));
-  xcb_flush(connection);
-}
+struct MoveTarget {
+  xcb_connection_t* connection;
+  xcb_window_t window, root;
+  xcb_atom_t moveResize;
 
-// A move the manager begins after the button was already let go (the
-// release reached the window before the manager took the pointer) would
-// follow a pointer with no button held. Once the X server has the left
-// button up, the manager is told to drop any move it still makes; one that
-// ended with the release ignores that.
-void dropMoveOnRelease(QWindow* window, xcb_connection_t* connection, xcb_window_t root,
-                       xcb_atom_t moveResize) {
-  const QString name = QStringLiteral("windowManagerMove");
-  if (window->findChild<QTimer*>(name)) return;
-  auto* timer = new QTimer(window);
-  timer->setObjectName(name);
-  // Often enough that a stray move is dropped before the eye sees it.
-  timer->setInterval(50);
-  const xcb_window_t id = window->winId();
-  QObject::connect(timer, &QTimer::timeout, timer, [=] {
+  void send(int x, int y, uint32_t action) const {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = moveResize;
+    message.data.data32[0] = x;
+    message.data.data32[1] = y;
+    message.data.data32[2] = action;
+    message.data.data32[3] = kLeftButton;
+    message.data.data32[4] = kNormalApplication;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+  }
+  bool leftButtonHeld() const {
     const auto pointer =
-        own(xcb_query_pointer_reply(connection, xcb_query_pointer(connection, id), nullptr));
-    if (pointer && (pointer->mask & XCB_BUTTON_MASK_1)) return;
-    sendMoveResize(connection, id, root, moveResize, QPoint(), kCancel);
-    timer->deleteLater();
-  });
-  timer->start();
-}
+        own(xcb_query_pointer_reply(connection, xcb_query_pointer(connection, window), nullptr));
+    return pointer && (pointer->mask & XCB_BUTTON_MASK_1);
+  }
+};
+
+// Between this program letting the pointer go and the manager taking it, the
+// button may come up. A button event that still reaches the program shows the
+// manager has not got the pointer, so whatever move it begins is late and is
+// cancelled (a manager whose move has ended ignores that). A release that went
+// elsewhere is found by asking the X server, often enough that a stray move is
+// dropped before the eye sees it.
+class LateMoveGuard : public QObject {
+ public:
+  LateMoveGuard(QWindow* window, MoveTarget target, std::function<void(QPointF)> releasedLate)
+      : QObject(window), target_(target), releasedLate_(std::move(releasedLate)) {
+    qApp->installEventFilter(this);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] {
+      if (!target_.leftButtonHeld()) finish();
+    });
+    poll->start(20);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (done_ || !watched->isWindowType() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
+      return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    finish();
+    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+      releasedLate_(mouse->globalPosition());
+    return false;
+  }
+
+ private:
+  void finish() {
+    done_ = true;
+    target_.send(0, 0, kCancel);
+    deleteLater();
+  }
+
+  MoveTarget target_;
+  std::function<void(QPointF)> releasedLate_;
+  bool done_ = false;
+};
+
+// A message the program sends itself: the X server puts it behind every
+// event it has sent so far. Qt hands on the input events that came before it
+// once it has read them all, so a queued call made on its arrival runs after.
+class DeliveryMarker : public QObject, public QAbstractNativeEventFilter {
+ public:
+  DeliveryMarker(QWindow* window, xcb_connection_t* connection, std::function<void()> then)
+      : QObject(window), then_(std::move(then)) {
+    static uint32_t sent = 0;
+    serial_ = ++sent;
+    type_ = atom(connection, "_CALDORINE_EVENTS_DELIVERED");
+    qApp->installNativeEventFilter(this);
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window->winId();
+    message.type = type_;
+    message.data.data32[0] = serial_;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+  }
+  ~DeliveryMarker() override { qApp->removeNativeEventFilter(this); }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<xcb_client_message_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE || event->type != type_ ||
+        event->data.data32[0] != serial_)
+      return false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          then_();
+          deleteLater();
+        },
+        Qt::QueuedConnection);
+    return true;
+  }
+
+ private:
+  std::function<void()> then_;
+  xcb_atom_t type_;
+  uint32_t serial_;
+};
 
 }  // namespace
 
-bool startWindowManagerMove(QWindow* window, QPoint travel) {
+bool afterPendingEvents(QWindow* window, std::function<void()> then) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!x11) return false;
+  new DeliveryMarker(window, x11->connection(), std::move(then));
+  return true;
+}
+
+bool startWindowManagerMove(QWindow* window, QPointF pressedAt,
+                            std::function<void(QPointF)> releasedLate) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11) return false;
   xcb_connection_t* connection = x11->connection();
   const xcb_window_t id = window->winId();
   const auto pointer =
       own(xcb_query_pointer_reply(connection, xcb_query_pointer(connection, id), nullptr));
-  if (!pointer) return false;
-  const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
-  if (!managerMoves(connection, pointer->root, moveResize)) return false;
-  // The X server counts device pixels.
-  const QPoint pressedAt =
-      QPoint(pointer->root_x, pointer->root_y) - travel * window->devicePixelRatio();
+  // Already released: the manager would take the next press into its move.
+  if (!pointer || !(pointer->mask & XCB_BUTTON_MASK_1)) return false;
+  const MoveTarget target{connection, id, pointer->root, atom(connection, "_NET_WM_MOVERESIZE")};
+  if (!managerMoves(connection, target.root, target.moveResize)) return false;
+  // The X server counts device pixels; the window has not moved since the press.
+  const double ratio = window->devicePixelRatio();
+  const int x = pointer->root_x - pointer->win_x + int(std::lround(pressedAt.x() * ratio));
+  const int y = pointer->root_y - pointer->win_y + int(std::lround(pressedAt.y() * ratio));
   // The manager can take the pointer only once this program lets it go.
   xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-  sendMoveResize(connection, id, pointer->root, moveResize, pressedAt, kMove);
-  dropMoveOnRelease(window, connection, pointer->root, moveResize);
+  target.send(x, y, kMove);
+  new LateMoveGuard(window, target, std::move(releasedLate));
   return true;
 }
 

@@ -31,3 +31,9 @@ for scale in 1 1.5 2; do
   retry 50 outline_fits $got "$scale" 2>"$WORK/verdict" || fail "scale $scale: $(cat "$WORK/verdict")"
   kill "$APP_PID" && wait "$APP_PID"; APP_PID=
 done
+# On a screen too small for the designed place (a panel takes its lowest 40 pixels), the window moves
+# up just enough to show whole: 2x scale, logical screen 640x380, window 210x330 from y 133 to 50.
+rm "$WORK/display" && start_xserver 1280x800
+xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA 0,0,1280,760
+start_app QT_SCALE_FACTOR=2
+[ "$(position)" = "134 100 " ] || fail "at 2x on 1280x800 the window opens at $(position)"

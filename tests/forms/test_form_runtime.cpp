@@ -136,6 +136,19 @@ TEST_F(FormRuntimeTest, KeyPressSeesTypedCharactersOnlyAndMayDiscardThemAndTheLi
   EXPECT_EQ(w->box->text(), "1") << "x discarded, 2 and 3 past the limit";
 }
 
+// However long the typing, the box remembers at most 1000 edits for undo; text and caret stay.
+TEST_F(FormRuntimeTest, TypingForgetsOldEditsButNotTheText) {
+  w->box->setFocus();
+  QTest::keyClicks(w->box, "123");
+  for (int edits = 3; edits < 1000; edits += 2) {
+    EXPECT_TRUE(w->box->isUndoAvailable()) << edits;
+    QTest::keyClicks(w->box, edits == 999 ? "4" : "5\b");
+    QCoreApplication::processEvents();
+  }
+  EXPECT_FALSE(w->box->isUndoAvailable());
+  EXPECT_EQ(std::pair(w->box->text(), w->box->cursorPosition()), std::pair(QString("1234"), 4));
+}
+
 TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnce) {
   QPalette colours = w->picture->palette();
   colours.setColor(QPalette::Window, Qt::yellow);
