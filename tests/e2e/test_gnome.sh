@@ -32,9 +32,13 @@ def to(x, y, *buttons, by=(0, 0)):  # x, y from the screen's top left corner; th
     return time.sleep(0.2) or heard() and at
 def check(ok, what): ok or failures.append(print("FAIL:", what))
 def last(toplevel, request): return ([""] + re.findall(rf"xdg_toplevel@{toplevel}\.{request}\((.*)\)", said))[-1]
-surfaces = dict(re.findall(r"new id xdg_surface@(\d+), wl_surface@(\d+)", heard()))
-windows = {last(t, "set_title").strip('"'): (t, surfaces[s]) for s, t in
-           re.findall(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)", said)}
+for _ in range(100):  # until all three windows have come, on a slow machine too
+    surfaces = dict(re.findall(r"new id xdg_surface@(\d+), wl_surface@(\d+)", heard()))
+    windows = {last(t, "set_title").strip('"'): (t, surfaces[s]) for s, t in
+               re.findall(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)", said)}
+    if {"Caldorine", "About Caldorine", "Caldorine - Useful Temperatures "} <= windows.keys(): break
+    time.sleep(0.1)
+time.sleep(0.5)  # and have been mapped
 found = {}  # surface: its top left corner on the screen
 for x, y in ((x, y) for y in range(50, 768, 100) for x in range(50, 1024, 100)):
     if spot := to(x, y): found.setdefault(spot[0], (x - spot[1], y - spot[2]))
