@@ -8,6 +8,7 @@
 
 #include "thermometer/locale_separators.h"
 #include "ui/accessible_controls.h"
+#include "ui/art_resolution.h"
 #include "ui/designed_style.h"
 #include "ui/fonts.h"
 
@@ -36,11 +37,13 @@ void configureApplication() {
 
 namespace {
 
-// Every window, message boxes too, shows the icon the package installs.
+// Every window, message boxes too, shows the icon the package installs. Each
+// size is decoded by its named decoder: adding files would have Qt guess
+// their format by loading every image plugin there is.
 void setApplicationIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128})
-    icon.addFile(QStringLiteral(":/art/caldorine-%1.png").arg(size), QSize(size, size));
+    icon.addPixmap(ui::loadArt(QStringLiteral(":/art/caldorine-%1.png").arg(size)));
   QApplication::setWindowIcon(icon);
 }
 

@@ -1,8 +1,9 @@
 #include "ui/resource_cursor.h"
 
 #include <QFile>
-#include <QPixmap>
 #include <QStringList>
+
+#include "ui/art_resolution.h"
 
 namespace ui {
 
@@ -10,7 +11,7 @@ QCursor LoadResCursor(const QString& name) {
   QFile hotspot(QStringLiteral(":/art/%1.hotspot").arg(name));
   hotspot.open(QIODevice::ReadOnly);
   const QStringList xy = QString::fromLatin1(hotspot.readAll()).simplified().split(u' ');
-  return QCursor(QPixmap(QStringLiteral(":/art/%1.png").arg(name)), xy.value(0).toInt(),
+  return QCursor(loadArt(QStringLiteral(":/art/%1.png").arg(name)), xy.value(0).toInt(),
                  xy.value(1).toInt());
 }
 
