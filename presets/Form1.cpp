@@ -144,7 +144,7 @@ void Form1::List2_Click() {
   }
   // The focus stays on the chosen sub-topic, so it is what says the result to
   // a screen reader: once, as the focus comes to it or as its new description.
-  if (QAccessible::isActive()) describeChosen(main.PicTherm->description());
+  describeChosen(main.PicTherm->description());
 }
 
 void Form1::describeChosen(const QString& reading) {

@@ -147,6 +147,8 @@ TEST_F(FormRuntimeTest, TypingForgetsOldEditsButNotTheText) {
   }
   EXPECT_FALSE(w->box->isUndoAvailable());
   EXPECT_EQ(std::pair(w->box->text(), w->box->cursorPosition()), std::pair(QString("1234"), 4));
+  w->box->setText("1234");
+  EXPECT_EQ(w->box->cursorPosition(), 0) << "the same text written again shows from its start";
 }
 
 TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnce) {

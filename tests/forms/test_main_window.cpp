@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
       {"0", "12", {}, "12"},
       {"0", "-1. 5", {}, "-1. 5"},
       {"0", "abcE+,", {Qt::Key_Return, Qt::CTRL | Qt::Key_V}, "0"},
-      {"0", "1234567890", {Qt::Key_Backspace}, "12345678"},
+      {"0", "9012345678", {Qt::Key_Backspace}, "90123456"},
       // The limit never cuts what the program wrote; it refuses growing it.
       {longText, "", {Qt::Key_End, Qt::Key_1}, longText},
       {longText, "", {Qt::Key_End, Qt::Key_Backspace}, "999,999,999.999"},
@@ -118,6 +118,7 @@ TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
       {"0.05", 2, "0.05 | 32.09 | °C°F | -0.5 |  0.01.. 0.1 | 32.0180..32.1800"},
       {"-0.5", 1, "-0.5 | -18.06 | °F°C | -0.5 |  0..-0.9 | -17.7778..-18.2778"},
       {"-0.5", 2, "-0.5 | 31.10 | °C°F | -0.5 |  0..-0.9 | 32.0000..30.3800"},
+      {"-0.05", 1, "-0.05 | -17.81 | °F°C | -0.5 |  0..-0.09 | -17.7778..-17.8278"},
       {" -9.5 ", 1, " -9.5  | -23.06 | °F°C | -0.905 | 0..-90 | -17.8..-67.8"},
       {"-40", 2, "-40 | -40.00 | °C°F | -0.6 | 0..-90 | 32.0..-130.0"},
   };

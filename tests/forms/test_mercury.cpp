@@ -23,6 +23,7 @@ TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
       {"0.05", 2, 2, -0.3f, "0.03 | 32.05 | °C°F | -0.3 |  0.01.. 0.1 | 32.0180..32.1800"},
       {"-0.5", 1, 1, -0.75f, "-0.25 | -17.92 | °F°C | -0.75 |  0..-0.9 | -17.7778..-18.2778"},
       {"-0.5", 1, 2, -0.75f, "-0.25 | 31.55 | °C°F | -0.75 |  0..-0.9 | 32.0000..30.3800"},
+      {"-0.05", 1, 1, -0.25f, "-0.08 | -17.82 | °F°C | -0.25 |  0..-0.09 | -17.7778..-17.8278"},
   };
   // clang-format on
   for (const auto& [converted, convertedIn, draggedIn, y, expected] : cases) {
@@ -60,6 +61,16 @@ TEST_F(MercuryTest, OnlyTheLeftButtonHeldInsideTheBandDrags) {
   mouse(kMove, Qt::NoButton, Qt::RightButton, -0.2f);
   EXPECT_EQ(form->Text1->text(), "30.00");
   EXPECT_FLOAT_EQ(harness::drawnBoxes(*form->PicTherm).at(0).y2, -0.3f);
+  // From °C a 'From' that is no number refuses the drag, once, and 'From' gets the focus to mend.
+  harness::MessageBoxRecorder refusals;
+  direction(2);
+  form->Text1->setText("1.2.3");
+  form->Combo1->setFocus();
+  dragTo(-0.5f);
+  ASSERT_EQ(refusals.shown.size(), 1u);
+  EXPECT_TRUE(refusals.shown[0].startsWith("Please enter a valid number for temperature."));
+  EXPECT_EQ(form->focusWidget(), form->Text1);
+  EXPECT_EQ(form->Text1->text(), "1.2.3");
 }
 
 // Up and Down a hundredth of the scale, Page Up and Page Down a tenth, from where the mercury
