@@ -49,7 +49,6 @@ std::string inUserNotation(std::string_view plain) {
 std::string inPlainNotation(std::string_view text) {
   const bool spaceGroups = isSpace(current.group);
   std::string plain;
-  plain.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const std::string_view rest = text.substr(at);
     if (rest.starts_with(current.decimal)) {

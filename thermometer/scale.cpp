@@ -205,13 +205,13 @@ float draggedValue(ScaleKind kind, float y, int exponent) {
   const double power = powerOfTen(exponent);
   switch (kind) {
     case ScaleKind::PositiveInteger:
-      return static_cast<float>((height * -1) * power);
+      return static_cast<float>(-height * power);
     case ScaleKind::NegativeInteger:
       return static_cast<float>((-1 - height) * power);
     case ScaleKind::PositiveDecimal:
-      return static_cast<float>((height / power) * -1);
+      return static_cast<float>(-height / power);
     case ScaleKind::NegativeDecimal:
-      return static_cast<float>(((height + 1) / power) * -1);
+      return static_cast<float>(-(height + 1) / power);
   }
   return 0;
 }

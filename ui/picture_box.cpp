@@ -179,7 +179,7 @@ const QPixmap& PictureBox::backdropWithTexts(qreal ratio,
 }
 
 void PictureBox::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) layouts_.clear();
+  // Static texts laid out in the old font are laid out again as they are drawn.
   if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
     textLayer_ = QPixmap();
   QWidget::changeEvent(event);
