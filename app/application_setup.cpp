@@ -18,9 +18,11 @@ void configureApplication() {
   // One look everywhere, whatever desktop theme is around.
   QApplication::setStyle(ui::createDesignedStyle());
   // The style keeps drawn controls by state and palette, and every change of
-  // a back colour makes a new palette: left at Qt's 10 MB, the store grows
-  // through a long session. A few windows need far less.
-  QPixmapCache::setCacheLimit(512);
+  // a back colour makes a new palette, so the store fills up with pictures
+  // never drawn again. The limit counts only the pictures, not their long
+  // names, which for small controls take as much again. A few windows need
+  // far less, also at twice the pixels.
+  QPixmapCache::setCacheLimit(256);
   // The default dialog font everywhere a window names none: message boxes and
   // tooltips look like the windows, and no second font is loaded for them.
   QApplication::setFont(ui::mappedFont(QStringLiteral("MS Sans Serif"), 8.25));
