@@ -115,11 +115,9 @@ TEST_F(PresetBrowserTest, SubTopicConvertsItsValueInTheCurrentDirection) {
     EXPECT_EQ(Module1::valueToConvert, form->Text1->text().toFloat());
     EXPECT_EQ(browser().List2->text(), qt(subTopic));
     EXPECT_EQ(form->focusWidget(), focus);
-    for (int row = 0; row < browser().List2->count(); ++row) {
-      const QListWidgetItem* item = browser().List2->item(row);
+    for (const QListWidgetItem* item : browser().List2->findItems("*", Qt::MatchWildcard))
       EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(),
                 item->isSelected() ? form->PicTherm->description() : QString());
-    }
   }
 }
 

@@ -63,6 +63,23 @@ TEST_F(WindowChromeTest, TitleButtonsLookPressedWhileHeldAndActOnTheRelease) {
   }
 }
 
+// About opens where it leaves the title buttons free: here a row of them reaches into its frame,
+// and it opens one row lower.
+TEST_F(WindowChromeTest, AboutOpensClearOfTheTitleButtons) {
+  const auto help = [this] {
+    QAccessible::queryAccessibleInterface(form->QuesB)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    return ui::Instance<Form2>().frameGeometry();
+  };
+  const QRect designed = help();
+  ui::Instance<Form2>().Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const QPoint corner = form->QuesB->mapToGlobal(QPoint(0, form->QuesB->height() - 1));
+  form->move(form->pos() + QPoint(designed.center().x(), designed.top()) - corner);
+  EXPECT_EQ(help(), designed.translated(0, 1));
+}
+
 TEST_F(WindowChromeTest, OnlyTheFreeSurfaceDragsTheWindow) {
   // Where the press is, with which button, and how far the pointer goes: the whole path, or a tenth
   // of it, which stays within the drag distance.
