@@ -188,8 +188,9 @@ void PictureBox::changeEvent(QEvent* event) {
 const QStaticText& PictureBox::laidOut(const QString& text) {
   auto found = layouts_.find(text);
   if (found != layouts_.end()) return *found;
-  // Bounded: scales come and go, the texts of one or two stay.
-  if (layouts_.size() >= 512) layouts_.clear();
+  // Bounded: scales come and go, the texts of two (22 each) stay. Each keeps
+  // its glyphs, so more would hold memory for scales long gone.
+  if (layouts_.size() >= 64) layouts_.clear();
   QStaticText laid(text);
   laid.setTextFormat(Qt::PlainText);
   laid.setPerformanceHint(QStaticText::AggressiveCaching);
