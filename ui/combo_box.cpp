@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "ui/colors.h"
+#include "ui/edit_history.h"
 
 namespace ui {
 
@@ -18,6 +19,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   // Setting the edit part makes the drop-down editable; setEditable would
   // build a second edit part and the list's popup before it is needed.
   setLineEdit(edit);
+  limitEditHistory(edit);
   connect(edit, &QLineEdit::editingFinished, this, typingEnds);
   connect(edit, &QLineEdit::returnPressed, this, typingEnds);
   // Typing into the edit part must not add entries to the list.

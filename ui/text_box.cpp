@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QValidator>
 
+#include "ui/edit_history.h"
+
 namespace ui {
 
 namespace {
@@ -85,27 +87,11 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   };
   connect(this, &QLineEdit::selectionChanged, this, noteEditStart);
   connect(this, &QLineEdit::cursorPositionChanged, this, noteEditStart);
-  // Qt keeps every edit for undo and never trims the list, so a long session
-  // of typing would hold ever more. Every so many edits it starts afresh.
-  connect(this, &QLineEdit::textEdited, this, [this] {
-    if (++editsSinceForgotten_ < kEditsRemembered) return;
-    editsSinceForgotten_ = 0;
-    QMetaObject::invokeMethod(
-        this, [this] { forgetEdits(); }, Qt::QueuedConnection);
+  limitEditHistory(this, [this] {
+    programWriting_ = true;
+    QLineEdit::setText(text());
+    programWriting_ = false;
   });
-}
-
-void TextBox::forgetEdits() {
-  const int caret = cursorPosition(), start = selectionStart(), length = selectedText().size();
-  programWriting_ = true;
-  QLineEdit::setText(text());
-  programWriting_ = false;
-  if (start < 0) {
-    setCursorPosition(caret);
-  } else {
-    QLineEdit::setSelection(caret == start ? start + length : start,
-                            caret == start ? -length : length);
-  }
 }
 
 void TextBox::setMaxLength(int length) { maxLength_ = length; }

@@ -20,19 +20,20 @@ def shown(role, name):
     return next((n for n in walk(program[0]) if n.getRoleName() == role and n.name == name
                  and n.getState().contains(pyatspi.STATE_SHOWING)), None)
 
-if sys.argv[1:]:
-    sys.exit(0 if (b := shown("push button", sys.argv[1])) and b.queryAction().doAction(0) else 1)
-faults = [] if shown("slider", "Thermometer") else ["the thermometer is no slider"]
-for title in ("Caldorine", "About Caldorine", "Caldorine - Useful Temperatures "):
-    frame = shown("frame", title)
-    faults += [] if frame else [f"no frame named {title!r}"]
-    for node in walk(frame) if frame else ():
-        role, state = node.getRoleName(), node.getState()
-        if state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_SHOWING) \
-                and not (node.name and role in FITTING):
-            faults.append(f"focusable {role} {node.name!r} in {title}")
-        if role == "image" and not node.name:
-            faults.append(f"a nameless picture in {title}")
-for fault in faults:
-    print("FAIL:", fault)
-sys.exit(1 if faults else 0)
+if __name__ == "__main__":  # else a module of finders
+    if sys.argv[1:]:
+        sys.exit(0 if (b := shown("push button", sys.argv[1])) and b.queryAction().doAction(0) else 1)
+    faults = [] if shown("slider", "Thermometer") else ["the thermometer is no slider"]
+    for title in ("Caldorine", "About Caldorine", "Caldorine - Useful Temperatures "):
+        frame = shown("frame", title)
+        faults += [] if frame else [f"no frame named {title!r}"]
+        for node in walk(frame) if frame else ():
+            role, state = node.getRoleName(), node.getState()
+            if state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_SHOWING) \
+                    and not (node.name and role in FITTING):
+                faults.append(f"focusable {role} {node.name!r} in {title}")
+            if role == "image" and not node.name:
+                faults.append(f"a nameless picture in {title}")
+    for fault in faults:
+        print("FAIL:", fault)
+    sys.exit(1 if faults else 0)

@@ -5,21 +5,12 @@ own_accessibility_bus
 start_xserver
 start_window_manager
 start_app LC_ALL=de_DE.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/bin/python3 - <<'PYTHON' || fail "German numbers, above"
+/usr/bin/python3 - "$(dirname "$0")" <<'PYTHON' || fail "German numbers, above"
 import subprocess, sys, time, pyatspi
-def walk(node):
-    yield node
-    yield from (n for child in filter(None, node) for n in walk(child))
-def until(found, what):  # a loaded machine is slow
-    for _ in range(50):
-        if result := found():
-            return result
-        time.sleep(0.1)
-    sys.exit(what())
-def find(role, name):
-    return until(lambda: next((n for a in pyatspi.Registry.getDesktop(0) if a and a.name == "caldorine"
-                               for n in walk(a) if n.getRoleName() == role and n.name == name), None),
-                 lambda: f"no {role} {name!r}")
+sys.path.insert(0, sys.argv[1]); from screen_reader import shown
+def until(found, what):  # for 5 s at most: a loaded machine is slow
+    return next((r for _ in range(50) if (r := found()) or time.sleep(0.1)), None) or sys.exit(what())
+find = lambda role, name: until(lambda: shown(role, name), lambda: f"no {role} {name!r}")
 text = lambda box: find("text", f"'{box}' temperature value").queryText().getText(0, -1)
 for option, typed, expected in (("°F to °C", "37,5", "3,06"), ("°C to °F", "1000", "1.832,00")):
     find("radio button", option).queryComponent().grabFocus()

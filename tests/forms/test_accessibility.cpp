@@ -31,8 +31,7 @@ TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
   for (const auto& [direction, decimalPlaces, converted, height, expected, value, bottom, top] :
        cases) {
     SCOPED_TRACE(converted ? converted : "nothing converted");
-    TearDown();
-    SetUp();
+    restart();
     (form->*direction)->setValue(true);
     form->Combo1->setText(decimalPlaces);
     if (converted) enterAndConvert(converted);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "harness.h"
+#include "ui/dialog_caption.h"
 #include "ui/list_box.h"
 #include "ui/message_box.h"
 
@@ -48,6 +49,16 @@ class TestWindow : public ui::Form {
 
  private:
   void note(const auto&... parts) { seen << QStringList{QVariant(parts).toString()...}.join(' '); }
+};
+
+// What a widget's paint events have painted.
+struct PaintCounter : QObject {
+  explicit PaintCounter(QObject* watched) { watched->installEventFilter(this); }
+  QRegion painted;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
 };
 
 class FormRuntimeTest : public harness::WindowTest<TestWindow> {
@@ -136,17 +147,21 @@ TEST_F(FormRuntimeTest, KeyPressSeesTypedCharactersOnlyAndMayDiscardThemAndTheLi
   EXPECT_EQ(w->box->text(), "1") << "x discarded, 2 and 3 past the limit";
 }
 
-// However long the typing, the box remembers at most 1000 edits for undo; text and caret stay.
+// However long the typing, a box or a drop-down remembers at most 1000 edits for undo; text and
+// caret stay.
 TEST_F(FormRuntimeTest, TypingForgetsOldEditsButNotTheText) {
-  w->box->setFocus();
-  QTest::keyClicks(w->box, "123");
-  for (int edits = 3; edits < 1000; edits += 2) {
-    EXPECT_TRUE(w->box->isUndoAvailable()) << edits;
-    QTest::keyClicks(w->box, edits == 999 ? "4" : "5\b");
-    QCoreApplication::processEvents();
+  for (QLineEdit* edit : {static_cast<QLineEdit*>(w->box), w->combo->lineEdit()}) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "123");
+    for (int edits = 3; edits < 1000; edits += 2) {
+      EXPECT_TRUE(edit->isUndoAvailable()) << edits;
+      QTest::keyClicks(edit, edits == 999 ? "4" : "5\b");
+      QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(edit->isUndoAvailable());
+    EXPECT_EQ(std::pair(edit->text(), edit->cursorPosition()), std::pair(QString("1234"), 4));
   }
-  EXPECT_FALSE(w->box->isUndoAvailable());
-  EXPECT_EQ(std::pair(w->box->text(), w->box->cursorPosition()), std::pair(QString("1234"), 4));
   w->box->setText("1234");
   EXPECT_EQ(w->box->cursorPosition(), 0) << "the same text written again shows from its start";
 }
@@ -215,23 +230,16 @@ TEST_F(FormRuntimeTest, PictureBoxPaintsItsPictureBoxesAndTextsInItsColoursAtOnc
   // texts already drawn.
   colours.setColor(QPalette::WindowText, Qt::darkBlue);
   w->picture->setPalette(colours);
-  struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-      paints += event->type() == QEvent::Paint;
-      return false;
-    }
-  } counter;
-  w->picture->installEventFilter(&counter);
+  PaintCounter counter(w->picture);
   for (int round = 0; round < 3; ++round) {
-    const int before = counter.paints;
+    counter.painted = {};
     if (round < 2) {
       print(20, "I");
     } else {
       colours.setColor(QPalette::WindowText, Qt::blue);
       w->picture->setPalette(colours);
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 2000)) << round;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !counter.painted.isEmpty(); }, 2000)) << round;
   }
   EXPECT_TRUE(blueIn({20, 0, 40, 100}));
   // So does a new font.
@@ -281,6 +289,24 @@ TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {
     EXPECT_EQ(std::tuple(seen(), list->text(), list->currentRow(), list->selectedItems().size()),
               std::tuple(picks, text, currentRow, text.isEmpty() ? 0 : 1));
   }
+}
+
+// A dialog's own caption: its icon at the margin, then its title, drawn again when it changes.
+TEST(DialogCaptionTest, IconThenTitleDrawnAgainWhenItChanges) {
+  QWidget window;
+  window.setWindowTitle("IIII");
+  window.setWindowIcon(QPixmap(":/art/THERMOMETERSMALL.png"));
+  auto* caption = new ui::DialogCaption(&window);
+  const QImage shot = caption->grab().toImage();
+  int title = 20;  // past the icon, to the first column unlike the margin's
+  while (shot.copy(title, 0, 1, shot.height()) == shot.copy(1, 0, 1, shot.height())) ++title;
+  EXPECT_NEAR(title, 25, 1);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QTest::qWait(50);
+  PaintCounter counter(caption);
+  window.setWindowTitle("II");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return counter.painted.contains({title, 8}); }, 2000));
 }
 
 }  // namespace
