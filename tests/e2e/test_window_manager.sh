@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Under a window manager: drags on the free surface move the window by the pointer's travel and end
-# at the release; a click, tap or flick never leaves it following the pointer, and a press soon after
-# a flick is not taken into it; a drag by hand keeps the title buttons on the screen; the windows
-# show the icon; About and the browser offer neither minimise, maximise nor resize, and leave the
-# title buttons free on a screen small enough for About to hide them where it is designed to be;
-# Close exits with 0.
+# at the release; no click, tap or flick leaves it following the pointer, nor is a press soon after a
+# flick taken into it; a drag by hand keeps the title buttons on the screen; the windows show the
+# icon; About and the browser offer no minimise, maximise or resize, and leave the title buttons
+# free on a screen so small that About would hide them where designed; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
 start_xserver 680x540
 start_window_manager
@@ -37,9 +36,8 @@ for i in $(seq 20); do
   expect_position "$x $y" "tap $i, then pointer moves"
 done
 # A flick past the drag distance, which the manager may take up only after the release, then 30 and
-# 60 ms later a drag of the mercury or a click in the browser: the window moves by the flick. (With no
-# pause at all, Qt hands on the flick's release and the next press at the burst's last pointer place,
-# so the flick seems to end there; the X server itself reports the right places.)
+# 60 ms later a drag of the mercury or a click in the browser: the window moves by the flick. (At 0 ms
+# Qt hands on the flick's release and the next press at the last pointer place, as if dragged there.)
 for flick in "0.03 main" "0.06 main" "0.03 browser" "0.06 browser"; do
   read -r pause target <<<"$flick"
   read -r tx ty <<<"$((x + 150)) $((y + 120))"
