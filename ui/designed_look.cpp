@@ -10,7 +10,6 @@ QPalette designedPalette() {
                    Qt::black, Qt::white, Qt::white, face);
   palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
   palette.setColor(QPalette::HighlightedText, Qt::white);
-  palette.setColor(QPalette::Link, QColor(0, 0, 192));
   palette.setColor(QPalette::PlaceholderText, QColor(96, 96, 96));
   for (const QPalette::ColorRole role :
        {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

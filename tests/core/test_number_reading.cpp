@@ -30,14 +30,12 @@ TEST(NumberReading, AcceptsWholeNumbersAndReadsTheNearestFloat) {
       {"16777217", 16777216.0f},  {"8e-46", 1.4e-45f},  {"1e-46", 0.0f},  {"3.4e38", 3.4e38f},
       {"3.5e38", std::nullopt},   {"1e39", std::nullopt},   {"1e999999999999999999", std::nullopt},
       {"1e-999999999999999999", 0.0f},  {"0e999999999999999999", 0.0f},
-      {"0." + std::string(1'000'000, '0') + "1", 0.0f},
-      {std::string(1'000'000, '9'), std::nullopt},
+      {"0." + std::string(1'000'000, '0') + "1", 0.0f}, {std::string(1'000'000, '9'), std::nullopt},
       // Rounded once from the decimal: through double this would tie to 1.
       {"1.000000059604644775390625000000000000867", 1.00000012f},
       // A nonzero digit far past the first hundred still rounds up from a tie.
       {"1.000000059604644775390625" + std::string(500, '0') + "1", 1.00000012f},
-      {halfway + "5E-45", 2.8e-45f},
-      {halfway + "4E-45", 1.4e-45f},
+      {halfway + "5E-45", 2.8e-45f},  {halfway + "4E-45", 1.4e-45f},
       {std::string(1000, '1') + "e-1000", 0.1111111111111111111f},
   };
   // clang-format on

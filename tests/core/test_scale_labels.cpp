@@ -41,8 +41,7 @@ TEST(ScaleLabels, EveryLabelOfEveryScale) {
         SCOPED_TRACE(testing::Message()
                      << "kind " << int(kind) << " exponent " << exponent << " unit " << int(unit));
         const auto left = leftLabels(kind, exponent), right = rightLabels(kind, exponent, unit);
-        ASSERT_EQ(left.size(), 10u);
-        ASSERT_EQ(right.size(), 10u);
+        ASSERT_EQ(std::pair(left.size(), right.size()), std::pair(10ul, 10ul));
         for (int i = 0; i < 10; ++i) {
           SCOPED_TRACE(left[i].text + " | " + right[i].text);
           const int k = negative ? i : i + 1;  // the tick's place from the top or the bottom
@@ -50,8 +49,7 @@ TEST(ScaleLabels, EveryLabelOfEveryScale) {
           const double tick =
               (negative ? -k : k) * std::pow(10.0, integer ? exponent - 1 : -exponent - 1);
           EXPECT_NEAR(left[i].y, tickY - 0.018, 1e-6);
-          EXPECT_EQ(right[i].y, left[i].y);
-          EXPECT_EQ(right[i].x, 0.1f);
+          EXPECT_EQ(std::pair(right[i].x, right[i].y), std::pair(0.1f, left[i].y));
           EXPECT_NEAR(valueOf(left[i].text), tick, std::fabs(tick) * 1e-6);
           const double converted =
               unit == InputUnit::Fahrenheit ? (tick - 32) * 5 / 9 : tick * 9 / 5 + 32;

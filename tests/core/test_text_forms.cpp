@@ -37,9 +37,8 @@ TEST(TextForms, ShortGeneralAndFixedForms) {
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "value " << c.value);
-    EXPECT_EQ(shortForm(c.value), c.shortText);
-    EXPECT_EQ(generalForm(c.value), c.generalText);
-    EXPECT_EQ(fixedForm(c.value), c.fixedText);
+    EXPECT_EQ(std::tuple(shortForm(c.value), generalForm(c.value), fixedForm(c.value)),
+              std::tuple(c.shortText, c.generalText, c.fixedText));
   }
 }
 

@@ -33,8 +33,7 @@ TEST(WindowRegion, EachPieceIsSymmetric) {
       ASSERT_EQ(rows.size(), 2u * (piece.bottom - piece.top));
       rows.resize(rows.size() / 2);
       for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Span& row = rows[i];
-        const Span& mirror = rows[rows.size() - 1 - i];
+        const Span &row = rows[i], &mirror = rows[rows.size() - 1 - i];
         EXPECT_EQ(row.y, piece.top + static_cast<int>(i));
         EXPECT_EQ(row.left - piece.left, piece.right - row.right) << row.y;
         EXPECT_EQ(std::pair(row.left, row.right), std::pair(mirror.left, mirror.right)) << row.y;

@@ -94,6 +94,7 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
       // The limit never cuts what the program wrote; it refuses growing it.
       {longText, "", {Qt::Key_End, Qt::Key_1}, longText},
       {longText, "", {Qt::Key_End, Qt::Key_Backspace}, "999,999,999.999"},
+      {longText, "", {Qt::Key_End, Qt::SHIFT | Qt::Key_Left, Qt::Key_8}, "999,999,999.9998"},
   };
   for (const auto& [start, typed, keys, expected] : cases) {
     SCOPED_TRACE(typed);

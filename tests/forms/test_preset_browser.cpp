@@ -10,6 +10,7 @@
 #include "harness.h"
 #include "presets/Form1.h"
 #include "presets/preset_catalogue.h"
+#include "ui/image.h"
 #include "ui/list_box.h"
 
 namespace {
@@ -155,6 +156,10 @@ TEST_F(PresetBrowserTest, ListShowsOneBrowserThatReopensFreshAfterClosing) {
   Form1* first = &openBrowser();
   EXPECT_EQ(&openBrowser(), first);
   EXPECT_EQ(Module1::browserShown, 1);
+  QTest::mouseClick(form->Min, Qt::LeftButton);  // minimised, the browser goes too; restored, back
+  EXPECT_FALSE(first->isVisible());
+  form->Show();
+  EXPECT_TRUE(first->isVisible());
   choose(1, presets::kFoodCookingCategory);
   choose(2, presets::kMicrowaveHeading);
   choose(1, presets::kAboutScalesCategory);
