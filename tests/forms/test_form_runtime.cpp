@@ -273,7 +273,7 @@ TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {
   };
   const std::size_t settled = recolour(301);
   EXPECT_EQ(harness::painted(edit).pixelColor(edit->width() - 3, edit->height() / 2), Qt::red);
-  EXPECT_LT(recolour(2000), settled + 100'000);
+  EXPECT_LT(recolour(1000), settled + 100'000);
 
   ui::ListBox* list = w->list;
   const auto clickRow = [&](int row) {
