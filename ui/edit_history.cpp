@@ -1,20 +1,17 @@
 #include "ui/edit_history.h"
 
 #include <QLineEdit>
-#include <utility>
 
 namespace ui {
 
 namespace {
 
-void forgetEdits(QLineEdit& edit, const std::function<void()>& writeAgain) {
+// Writing its own text back empties the list; a text no longer than before
+// passes any length check.
+void forgetEdits(QLineEdit& edit) {
   const int caret = edit.cursorPosition(), start = edit.selectionStart();
   const int length = static_cast<int>(edit.selectedText().size());
-  if (writeAgain) {
-    writeAgain();
-  } else {
-    edit.setText(edit.text());
-  }
+  edit.setText(edit.text());
   if (start < 0) {
     edit.setCursorPosition(caret);
   } else {
@@ -24,16 +21,13 @@ void forgetEdits(QLineEdit& edit, const std::function<void()>& writeAgain) {
 
 }  // namespace
 
-void limitEditHistory(QLineEdit* edit, std::function<void()> writeAgain) {
-  QObject::connect(edit, &QLineEdit::textEdited, edit,
-                   [edit, writeAgain = std::move(writeAgain), edits = 0]() mutable {
-                     if (++edits < kEditsRemembered) return;
-                     edits = 0;
-                     // After Qt has finished the edit that is under way.
-                     QMetaObject::invokeMethod(
-                         edit, [edit, writeAgain] { forgetEdits(*edit, writeAgain); },
-                         Qt::QueuedConnection);
-                   });
+void limitEditHistory(QLineEdit* edit) {
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, edits = 0]() mutable {
+    if (++edits < kEditsRemembered) return;
+    edits = 0;
+    // After Qt has finished the edit that is under way.
+    QMetaObject::invokeMethod(edit, [edit] { forgetEdits(*edit); }, Qt::QueuedConnection);
+  });
 }
 
 }  // namespace ui

@@ -3,16 +3,12 @@
 // afresh every so many edits; the text, the caret and the selection stay.
 #pragma once
 
-#include <functional>
-
 class QLineEdit;
 
 namespace ui {
 
 inline constexpr int kEditsRemembered = 1000;
 
-// writeAgain writes the edit's own text back, which empties the list; by
-// default QLineEdit::setText.
-void limitEditHistory(QLineEdit* edit, std::function<void()> writeAgain = {});
+void limitEditHistory(QLineEdit* edit);
 
 }  // namespace ui

@@ -87,11 +87,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   };
   connect(this, &QLineEdit::selectionChanged, this, noteEditStart);
   connect(this, &QLineEdit::cursorPositionChanged, this, noteEditStart);
-  limitEditHistory(this, [this] {
-    programWriting_ = true;
-    QLineEdit::setText(text());
-    programWriting_ = false;
-  });
+  limitEditHistory(this);
 }
 
 void TextBox::setMaxLength(int length) { maxLength_ = length; }

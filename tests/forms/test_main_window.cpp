@@ -23,9 +23,9 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
   EXPECT_EQ(std::tuple(QApplication::font().pointSizeF(), QGuiApplication::desktopFileName(),
                        QApplication::quitOnLastWindowClosed()),
             std::tuple(8.25, QString("example.caldorine.Caldorine"), false));
-  EXPECT_EQ(f->windowTitle(), "Caldorine");
-  EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(f->geometry(), QRect(67, 133, 210, 330));
+  EXPECT_EQ(std::tuple(f->windowTitle(), bool(f->windowFlags() & Qt::FramelessWindowHint),
+                       f->geometry()),
+            std::tuple(QString("Caldorine"), true, QRect(67, 133, 210, 330)));
   // The thermometer's units: x from -1 to 1 across, y from -1.15 at the top to 0.33.
   EXPECT_EQ(f->PicTherm->toPixel({-1, -1.15}).toPoint(), QPoint(0, 0));
   EXPECT_EQ(f->PicTherm->toPixel({1, 0.33}).toPoint(), QPoint(97, 273));
@@ -50,9 +50,8 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
       {f->CloseB, 1820, 105, 285, 255, "", s, false, "Close"},
   });
   // clang-format on
-  EXPECT_EQ(f->Combo1->count(), 4);
-  EXPECT_EQ(f->Combo1->text(), "2");
-  EXPECT_TRUE(f->Text2->isReadOnly());
+  EXPECT_EQ(std::tuple(f->Combo1->count(), f->Combo1->text(), f->Text2->isReadOnly()),
+            std::tuple(4, QString("2"), true));
   harness::expectTabOrder(
       {f->PicTherm, f->Option1, f->Combo1, f->Text1, f->Command1, f->Text2, f->Command2});
 

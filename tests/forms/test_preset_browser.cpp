@@ -131,11 +131,9 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   ASSERT_TRUE(describing());
   EXPECT_FALSE(window.List2->isVisible()) << "a covered list takes no Tab";
   QTextEdit& box = *window.RichTextBox1;
-  EXPECT_EQ(box.geometry(), QRect(130, 6, 163, 97));
-  EXPECT_TRUE(box.isReadOnly());
+  EXPECT_EQ(std::pair(box.geometry(), box.isReadOnly()), std::pair(QRect(130, 6, 163, 97), true));
   EXPECT_EQ(window.childAt(window.List2->geometry().center())->parentWidget(), &box);
-  const QString text = box.toPlainText();
-  EXPECT_EQ(text, qt(presets::scalesDescription().text));
+  EXPECT_EQ(box.toPlainText(), qt(presets::scalesDescription().text));
   EXPECT_EQ(std::pair(box.textCursor().position(), box.textCursor().hasSelection()),
             std::pair(1, false));
   QString red;
@@ -145,8 +143,7 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
         red += piece.fragment().text();
   EXPECT_EQ(red, "Daniel Gabriel FahrenheitAnders Celsius");
   choose(1, "Wood fire ");
-  EXPECT_FALSE(describing());
-  EXPECT_TRUE(window.List2->isVisible());
+  EXPECT_TRUE(!describing() && window.List2->isVisible());
   EXPECT_EQ(itemsOf(window.List2), qtList(presets::subTopicsOf("Wood fire ")));
 }
 
