@@ -55,9 +55,10 @@ TEST_F(WindowChromeTest, TitleButtonsLookPressedWhileHeldAndActOnTheRelease) {
     restart();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->*member);
     ASSERT_TRUE(face && face->actionInterface());
-    EXPECT_EQ(face->role(), QAccessible::Button);
-    EXPECT_EQ(face->actionInterface()->actionNames(),
-              QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(std::tuple(face->role(), face->text(QAccessible::Description),
+                         face->actionInterface()->actionNames()),
+              std::tuple(QAccessible::Button, (form->*member)->toolTip(),
+                         QStringList{QAccessibleActionInterface::pressAction()}));
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(actions(), acted);
   }
