@@ -36,8 +36,7 @@ TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
             Qt::Tool | Qt::WindowCloseButtonHint);
   EXPECT_EQ(std::pair(form->minimumSize(), form->maximumSize()),
             std::pair(QSize(297, 188), QSize(297, 188)));
-  const QRect screen = form->screen()->geometry();
-  const QRect outer = form->frameGeometry();
+  const QRect screen = form->screen()->geometry(), outer = form->frameGeometry();
   EXPECT_EQ(outer.top() - screen.top(), 118);
   EXPECT_NEAR(outer.left() - screen.left(), (screen.width() - outer.width()) / 2.0, 1.0);
   harness::expectLayout({
@@ -52,6 +51,7 @@ TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
   // The address at the top left of its place, looking like a link, with a pointing hand whose
   // fingertip is the hotspot.
   EXPECT_LT(ink(form->Label2).top(), 5);
+  EXPECT_EQ(form->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop) << "the title centred";
   EXPECT_TRUE(form->Label2->font().underline());
   EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(192, 0, 0));
   EXPECT_EQ(std::pair(form->Label2->cursor().shape(), form->Label2->cursor().hotSpot()),
