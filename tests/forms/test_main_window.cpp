@@ -18,11 +18,11 @@ const QColor kOrange(255, 192, 128);  // the panel's
 
 TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
   frmtemperature* f = form;
-  // One font everywhere, the desktop entry the compositor matches, and hidden windows that keep the
-  // program alive.
+  // One font everywhere, the desktop entry the compositor matches, hidden windows that keep the
+  // program alive, and a navy selection.
   EXPECT_EQ(std::tuple(QApplication::font().pointSizeF(), QGuiApplication::desktopFileName(),
-                       QApplication::quitOnLastWindowClosed()),
-            std::tuple(8.25, QString("example.caldorine.Caldorine"), false));
+                       QApplication::quitOnLastWindowClosed(), f->palette().highlight().color()),
+            std::tuple(8.25, QString("example.caldorine.Caldorine"), false, QColor(0, 0, 128)));
   EXPECT_EQ(std::tuple(f->windowTitle(), bool(f->windowFlags() & Qt::FramelessWindowHint),
                        f->geometry()),
             std::tuple(QString("Caldorine"), true, QRect(67, 133, 210, 330)));
