@@ -5,8 +5,8 @@ app=$1
 WORK=${CALDORINE_OWN_BUS:-$(mktemp -d)}
 PIDS=
 trap 'kill ${APP_PID:-} $PIDS 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"' EXIT
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*"; exit 1; }
+skip() { echo "SKIP: $*"; exit 77; } && fail() { echo "FAIL: $*"; exit 1; }
+[ -n "${CALDORINE_OWN_BUS:-}" ] || export DBUS_SESSION_BUS_ADDRESS=disabled:  # X11's may hang
 need() { for t; do command -v "$t" >/dev/null || skip "$t is not installed (scripts/install-deps)"; done; }
 # Runs a command every 0.1 s until it succeeds, at most N+1 times.
 retry() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; "${@:2}"; }
