@@ -42,11 +42,6 @@ class TextBox : public QLineEdit {
 
  private:
   void runGotFocus();
-  // Empties the undo list; text, caret and selection stay.
-  void forgetEdits();
-
-  static constexpr int kEditsRemembered = 1000;
-  int editsSinceForgotten_ = 0;
 
   int maxLength_ = 0;
   bool focusHandledEarly_ = false;

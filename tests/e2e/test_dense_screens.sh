@@ -3,9 +3,8 @@
 # the background: along the outline and its cut-off corners no pixel shows the grey outside the
 # drawn panel, while the desktop shows beyond the corners.
 . "$(dirname "$0")/lib.sh"
-need import
 /usr/bin/python3 -c "import PIL" 2>/dev/null || skip "python3-pil is not installed"
-start_xserver 1400x1400
+need import && start_xserver 1400x1400
 # Judges the window at x y w h, scale s, away from the controls (whose greys are the style's): the
 # rows with the tab, the bottom rows, the side columns.
 outline_fits() {

@@ -28,12 +28,11 @@ TEST_F(AccessibilityTest, ThermometerReadsWhatItShows) {
   const auto thermometer = [this] { return QAccessible::queryAccessibleInterface(form->PicTherm); };
   ASSERT_EQ(thermometer()->role(), QAccessible::Slider);
   EXPECT_EQ(thermometer()->text(QAccessible::Description), "") << "blank until something is drawn";
-  for (const auto& [direction, decimalPlaces, converted, height, expected, value, bottom, top] :
-       cases) {
+  for (const auto& [direction, places, converted, height, expected, value, bottom, top] : cases) {
     SCOPED_TRACE(converted ? converted : "nothing converted");
     restart();
     (form->*direction)->setValue(true);
-    form->Combo1->setText(decimalPlaces);
+    form->Combo1->setText(places);
     if (converted) enterAndConvert(converted);
     if (!std::isnan(height)) dragTo(height);
     EXPECT_EQ(thermometer()->text(QAccessible::Description), QString::fromUtf8(expected));
