@@ -10,8 +10,7 @@ for display in "" :9999; do
 done
 need import convert && start_xserver
 xprop -root -f _NET_SUPPORTED 32a -set _NET_SUPPORTED _NET_WM_NAME
-# A desktop session always has a runtime directory, so Qt needs none in TMPDIR.
-mkdir -m 700 "$WORK/tmp" "$WORK/runtime"
+mkdir -m 700 "$WORK/tmp" "$WORK/runtime"  # a desktop has a runtime folder: Qt needs no TMPDIR
 start_app TMPDIR="$WORK/tmp" XDG_RUNTIME_DIR="$WORK/runtime"
 read -r x y <<<"$(position)"
 # Window pixel $1,$2 as the screen shows it: the desktop is black.
@@ -27,18 +26,19 @@ for p in 0,0,desktop 1,1,desktop 63,10,desktop 150,10,desktop 30,21,desktop 180,
 done
 # A press just inside the cut-off corner drags nothing, nor does a label; the tab drags, the window
 # following the pointer at once, before the release.
-for d in "1 1 press outside the outline" "70 110 drag on a label"; do
-  read -r px py what <<<"$d" && drag $px $py 40 25 && expect_position "$x $y" "$what"
-done
+drag 1 1 40 25 && expect_position "$x $y" "press outside the outline"
+drag 70 110 40 25 && expect_position "$x $y" "drag on a label"
 xdotool mousemove $((x + 100)) $((y + 3)) mousedown 1 mousemove $((x + 140)) $((y + 28)) sleep 0.3
 expect_position "$((x += 40)) $((y += 25))" "held after a drag on the tab" && xdotool mouseup 1
+# A manager that names moves but takes none: the release reaching the window ends the drag there.
+xprop -root -f _NET_SUPPORTED 32a -set _NET_SUPPORTED _NET_WM_MOVERESIZE && drag 100 3 40 25
+expect_position "$((x += 40)) $((y += 25))" "released after a move no manager took"
 # After List, minimising hides the browser (restoring needs a window manager).
 xdotool mousemove $((x + 52)) $((y + 266)) click 1
 browser=$(wait_for_window "Caldorine - Useful Temperatures ") || fail "List showed no browser"
 xdotool mousemove $((x + 107)) $((y + 15)) click 1
 hidden() { ! xwininfo -id "$browser" 2>/dev/null | grep -q IsViewable; }
 retry 50 hidden || fail "minimising left the browser shown"
-# Pressed on the close button, moved off and released: the program ends.
 xdotool mousemove $((x + 130)) $((y + 15)) mousedown 1 sleep 0.2 mousemove 600 600 sleep 0.2 mouseup 1
 expect_clean_exit "the close button released off it"
 [ -z "$(ls -A "$WORK/tmp")" ] || fail "files left in the temporary directory"
