@@ -135,12 +135,12 @@ TEST_F(PresetBrowserTest, DescriptionShowsOverTheSubTopicsWithTheTwoNamesInRed) 
   EXPECT_EQ(box.toPlainText(), qt(presets::scalesDescription().text));
   EXPECT_EQ(std::pair(box.textCursor().position(), box.textCursor().hasSelection()),
             std::pair(1, false));
-  QString red;
+  QString red = QString::number(box.toPlainText().size()) + " characters;";
   for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
     for (auto piece = block.begin(); !piece.atEnd(); ++piece)
       if (piece.fragment().charFormat().foreground().color() == Qt::red)
-        red += piece.fragment().text();
-  EXPECT_EQ(red, "Daniel Gabriel FahrenheitAnders Celsius");
+        red += QString(" at %1: %2").arg(piece.fragment().position()).arg(piece.fragment().text());
+  EXPECT_EQ(red, "420 characters; at 36: Daniel Gabriel Fahrenheit at 287: Anders Celsius");
   choose(1, "Wood fire ");
   EXPECT_TRUE(!describing() && window.List2->isVisible());
   EXPECT_EQ(itemsOf(window.List2), qtList(presets::subTopicsOf("Wood fire ")));
