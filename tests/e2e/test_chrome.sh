@@ -4,7 +4,7 @@
 # hides the browser; the close button acts wherever released; the temporary directory stays empty.
 . "$(dirname "$0")/lib.sh"
 for display in "" :9999; do
-  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" 2>&1); status=$?
+  said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" -reverse 2>&1); status=$?
   [[ $status -eq 1 && ${said##*$'\n'} == "caldorine: no display"*"no Wayland display"* &&
     ($display || $said != *$'\n'*) ]] || fail "with DISPLAY=$display: status $status, said: $said"
 done
