@@ -1,9 +1,7 @@
 """What a screen reader finds in the program's windows: in each window shown, every control
 that takes the focus named, with a fitting role; no nameless picture; the thermometer a slider.
 Given a button's name, only presses it."""
-import sys, time
-
-import pyatspi
+import pyatspi, sys, time
 
 FITTING = {"push button", "radio button", "combo box", "text", "slider", "list", "list item", "link"}
 

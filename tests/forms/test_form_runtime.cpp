@@ -309,7 +309,9 @@ TEST(DialogCaptionTest, IconThenTitleDrawnAgainWhenItChanges) {
   while (shot.copy(title, 0, 1, shot.height()) == shot.copy(1, 0, 1, shot.height())) ++title;
   EXPECT_NEAR(title, 25, 1);
   window.show();
-  QTest::qWait(50);  // shown and painted
+  QTest::qWait(50);  // shown, active and painted
+  const QImage box = caption->findChild<QAbstractButton*>()->grab().toImage();
+  EXPECT_GT(qGray(box.pixel(box.rect().center())), 200) << "the cross in the active caption's ink";
   PaintCounter counter(caption);
   window.setWindowTitle("II");
   EXPECT_TRUE(QTest::qWaitFor([&] { return counter.painted.contains({title, 8}); }, 2000));
