@@ -6,8 +6,7 @@
 own_accessibility_bus
 need orca speech-dispatcher
 [ -x /usr/lib/speech-dispatcher-modules/sd_generic ] || skip "speech-dispatcher's generic module is missing"
-start_xserver
-start_window_manager
+start_xserver && start_window_manager
 mkdir -p "$WORK/speech/modules" && touch "$WORK/spoken"
 printf '%s\n' 'AddModule "log" "sd_generic" "log.conf"' 'DefaultModule log' 'AudioOutputMethod "libao"' \
   >"$WORK/speech/speechd.conf"
@@ -25,9 +24,10 @@ STEPS=(
   "Return|^'From' temperature value text|on a scale"
   "shift+Tab shift+Tab shift+Tab|^Thermometer slider"
   "Up|110\.00 °F \(43\.33 °C\) on a scale"
+  "Up|^120$"
   "Tab Tab|^Decimal Places editable combo box"
   "Down|^Convert value to 3 decimal places"
-  "space|^110\.000 °F \(43\.333 °C\)"
+  "space|^120\.000 °F \(48\.889 °C\)"
   "Tab Tab Tab space|^Caldorine - Useful Temperatures +frame"
   "Down Down Down Tab|^Temperatures"
   "Down|^Foods cooked in microwave"
