@@ -5,8 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 /usr/bin/python3 -c "import PIL" 2>/dev/null && ls /usr/bin/import /usr/lib/*/qt6/plugins/platformthemes/libq{gtk3,t6ct}.so \
   &>/dev/null || skip "needs ImageMagick, python3-pil, qt6ct and qt6-gtk-platformtheme"
-start_xserver 1400x1400
-start_window_manager
+start_xserver 1400x1400 && start_window_manager
 judge() {  # the screen with the window at x y, at scale $2, under setting $1
   import -window root "$WORK/$1.png" && /usr/bin/python3 - "$WORK" "$@" "$x" "$y" 2>"$WORK/verdict" <<'PY'
 import sys

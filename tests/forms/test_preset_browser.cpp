@@ -73,6 +73,7 @@ TEST_F(PresetBrowserTest, LoadedHiddenAtStartAsAFixedToolWindowBelowTheScreenCen
   harness::expectLayout({{window.List1, 50, 100, 1815, 1425, "", 8.25, false},
                          {window.List2, 1970, 100, 2415, 1425, "", 8.25, false}});
   harness::expectTabOrder({window.List1, window.List2});
+  EXPECT_EQ(harness::painted(window.List1).pixel(50, 0), qRgb(0, 0, 128)) << "its focus ring's top";
   EXPECT_EQ(itemsOf(window.List1), qtList(presets::categoryTexts()));
 }
 
