@@ -5,14 +5,14 @@
 # icon; About and the browser offer no minimise, maximise or resize, and leave the title buttons
 # free on a screen so small that About would hide them where designed; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
-start_xserver 680x540
-start_window_manager
+start_xserver 680x540 && start_window_manager
 start_app
 # The pointer moves with no button held: a window left following it moves.
 wander() { xdotool mousemove 600 600 sleep 0.1 mousemove 300 650 sleep 0.3; }
 read -r x y <<<"$(position)"
 drag 8 200 40 25
 expect_position "$((x += 40)) $((y += 25))" "left drag"
+[ "$(timeout 1 xev -root -event substructure | grep -c MOVERESIZE)" = 0 ] || fail "the manager is still asked to move after it"
 drag 8 200 -30 10 3 && wander
 expect_position "$((x -= 30)) $((y += 10))" "right drag, then pointer moves"
 xdotool mousemove $((x + 8)) $((y + 200)) click 3 && wander
