@@ -13,6 +13,7 @@ TEST(ClearPlacement, StaysOrMovesTheLeastToAPlaceOnTheScreen) {
       {{170, 90, 300, 200}, {207, 90, 300, 200}},    // right, 37 px
       {{10, 150, 140, 100}, {10, 158, 140, 100}},    // down, 8 px (left, 10)
       {{100, 120, 500, 100}, {100, 158, 500, 100}},  // too wide for left or right: down
+      {{150, 60, 47, 200}, {93, 60, 47, 200}},       // left or right, 57 px each: the first, left
       {{100, 100, 500, 380}, {100, 100, 500, 380}},  // nowhere on the screen: stays
   };
   for (const auto& c : cases) EXPECT_EQ(ui::placedClearOf(c.window, buttons, screen), c.expected);

@@ -2,8 +2,7 @@
 # In German a typed "37,5" °F is 3,06 °C and 1000 °C is 1.832,00 °F, as 'To' tells a screen reader.
 . "$(dirname "$0")/lib.sh"
 own_accessibility_bus
-start_xserver
-start_window_manager
+start_xserver && start_window_manager
 start_app LC_ALL=de_DE.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/bin/python3 - "$(dirname "$0")" <<'PYTHON' || fail "German numbers, above"
 import subprocess, sys, time, pyatspi
