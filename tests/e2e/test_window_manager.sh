@@ -5,7 +5,7 @@
 # icon; About and the browser offer no minimise, maximise or resize, and leave the title buttons
 # free on a screen so small that About would hide them where designed; Close exits with 0.
 . "$(dirname "$0")/lib.sh"
-start_xserver 680x540 && start_window_manager
+need xev && start_xserver 680x540 && start_window_manager
 start_app
 # The pointer moves with no button held: a window left following it moves.
 wander() { xdotool mousemove 600 600 sleep 0.1 mousemove 300 650 sleep 0.3; }
