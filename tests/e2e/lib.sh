@@ -20,8 +20,7 @@ own_accessibility_bus() {
   HOME=$h XDG_RUNTIME_DIR=$WORK/run XDG_CONFIG_HOME=$h/.config XDG_CACHE_HOME=$h/.cache XDG_DATA_HOME=$h/.local \
     CALDORINE_OWN_BUS=$WORK exec dbus-run-session -- bash "$0" "$app" 2> >(grep -v '^dbus-daemon\[' >&2)
 }
-# Xvfb ($1: the screen's size) on a free display; -noreset keeps it from refusing connections
-# whenever its last client leaves.
+# Xvfb ($1: the screen's size) on a free display; -noreset: it serves on after its last client.
 start_xserver() {
   need Xvfb xdotool
   Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" &>/dev/null & PIDS+=" $!"
