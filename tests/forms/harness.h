@@ -60,6 +60,16 @@ inline QImage painted(QWidget* control) {
   return window->grab(QRect(control->mapTo(window, QPoint()), control->size())).toImage();
 }
 
+// The bounding box of all that differs from the image's bottom right pixel, its background.
+inline QRect ink(const QImage& image) {
+  const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != background) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
 // A control as designed: its place in twips in its container, its text, font and tooltip.
 struct Placed {
   QWidget* control;

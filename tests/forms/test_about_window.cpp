@@ -18,17 +18,6 @@ class AboutWindowTest : public harness::WindowTest<Form2> {
   QString shown() const { return form->Text1->toPlainText(); }
 };
 
-// The painted text's bounding box within a label.
-QRect ink(QWidget* label) {
-  const QImage image = harness::painted(label);
-  const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
-  QRect box;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) != background) box |= QRect(x, y, 1, 1);
-  return box;
-}
-
 TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
   EXPECT_EQ(form->windowTitle(), "About Caldorine");
   EXPECT_EQ(form->windowFlags() & (Qt::WindowType_Mask | Qt::WindowCloseButtonHint |
@@ -50,7 +39,7 @@ TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
   harness::expectTabOrder({form->Command1, form->Command2, form->Text1, form->Label2});
   // The address at the top left of its place, looking like a link, with a pointing hand whose
   // fingertip is the hotspot.
-  EXPECT_LT(ink(form->Label2).top(), 5);
+  EXPECT_LT(harness::ink(harness::painted(form->Label2)).top(), 5);
   EXPECT_EQ(form->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop) << "the title centred";
   EXPECT_TRUE(form->Label2->font().underline());
   EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(192, 0, 0));
