@@ -58,13 +58,11 @@ start_app() {
   win=$(wait_for_window Caldorine) || fail "no window named Caldorine appeared"
 }
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
-wait_for_window() { retry 400 window_id "$1"; }
-ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+wait_for_window() { retry 400 window_id "$1"; } && ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
 # Fails unless the program ends within 10 s with status 0; $1 says what ended it.
 expect_clean_exit() {
   retry 100 ended || fail "$1 did not end the program"
-  wait "$APP_PID"
-  local status=$? && APP_PID=
+  wait "$APP_PID"; local status=$? && APP_PID=
   [ "$status" -eq 0 ] || fail "$1: exit status $status"
 }
 # The window's top left corner on the screen, as "x y ".

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # On X whose manager offers no move: with no display it says so, ends with 1; around the outline
-# the desktop shows and takes clicks; the free surface drags the window, controls do not; minimising
-# hides the browser; the close button acts wherever released; the temporary directory stays empty.
+# the desktop shows and takes clicks; the free surface drags the window, controls do not, and a key
+# pressed as a drag begins is not lost; minimising hides the browser; the close button acts wherever
+# released; the temporary directory stays empty.
 . "$(dirname "$0")/lib.sh"
 for display in "" :9999; do
   said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY=$display "$app" -reverse 2>&1); status=$?
@@ -39,6 +40,8 @@ browser=$(wait_for_window "Caldorine - Useful Temperatures ") || fail "List show
 xdotool mousemove $((x + 107)) $((y + 15)) click 1
 hidden() { ! xwininfo -id "$browser" 2>/dev/null | grep -q IsViewable; }
 retry 50 hidden || fail "minimising left the browser shown"
+xdotool mousemove $((x + 100)) $((y + 3)) mousedown 1 mousemove_relative 20 0 key F1 mousemove_relative -- -20 0 mouseup 1
+wait_for_window "About Caldorine" >/dev/null || fail "F1, pressed as a drag began, was lost"
 xdotool mousemove $((x + 130)) $((y + 15)) mousedown 1 sleep 0.2 mousemove 600 600 sleep 0.2 mouseup 1
 expect_clean_exit "the close button released off it"
 [ -z "$(ls -A "$WORK/tmp")" ] || fail "files left in the temporary directory"
