@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -79,15 +80,20 @@ struct MoveTarget {
 // manager has not got the pointer, so whatever move it begins is late and is
 // cancelled (a manager whose move has ended ignores that). A release that went
 // elsewhere is found by asking the X server, often enough that a stray move is
-// dropped before the eye sees it.
+// dropped before the eye sees it; the answer may come before a release that
+// did reach the window, so that release is let in first.
 class LateMoveGuard : public QObject {
  public:
   LateMoveGuard(QWindow* window, MoveTarget target, std::function<void(QPointF)> releasedLate)
       : QObject(window), target_(target), releasedLate_(std::move(releasedLate)) {
     qApp->installEventFilter(this);
     auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this] {
-      if (!target_.leftButtonHeld()) finish();
+    connect(poll, &QTimer::timeout, this, [this, window, poll] {
+      if (target_.leftButtonHeld()) return;
+      poll->stop();
+      afterPendingEvents(window, [guard = QPointer(this)] {
+        if (guard && !guard->done_) guard->finish();
+      });
     });
     poll->start(20);
   }
