@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "harness.h"
+#include "ui/designed_look.h"
 #include "ui/dialog_caption.h"
 #include "ui/list_box.h"
 #include "ui/message_box.h"
@@ -301,9 +302,11 @@ TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {
 // A dialog's own caption: its icon at the margin, then its title, drawn again when it changes.
 TEST(DialogCaptionTest, IconThenTitleDrawnAgainWhenItChanges) {
   QWidget window;
+  window.setPalette(ui::designedPalette());
   window.setWindowTitle("IIII");
   window.setWindowIcon(QPixmap(":/art/THERMOMETERSMALL.png"));
   auto* caption = new ui::DialogCaption(&window);
+  EXPECT_EQ(QColor(caption->grab().toImage().pixel(1, 1)).hsvSaturation(), 0) << "grey, inactive";
   window.show();
   QTest::qWait(50);  // shown, active and painted
   const QImage shot = caption->grab().toImage();

@@ -18,8 +18,7 @@ const QColor kOrange(255, 192, 128);  // the panel's
 
 TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
   frmtemperature* f = form;
-  // One font everywhere, the desktop entry the compositor matches, hidden windows that keep the
-  // program alive, and a navy selection.
+  // One font, the desktop entry the compositor matches, windows kept alive hidden, navy selection.
   EXPECT_EQ(std::tuple(QApplication::font().pointSizeF(), QGuiApplication::desktopFileName(),
                        QApplication::quitOnLastWindowClosed(), f->palette().highlight().color()),
             std::tuple(8.25, QString("example.caldorine.Caldorine"), false, QColor(0, 0, 128)));
@@ -55,6 +54,8 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
   harness::expectTabOrder(
       {f->PicTherm, f->Option1, f->Combo1, f->Text1, f->Command1, f->Text2, f->Command2});
 
+  const QImage framed = harness::painted(f->PicTherm);  // focused: dotted along its very edge
+  EXPECT_EQ(framed.pixelColor(2, framed.height() - 1), Qt::black);
   f->PicTherm->clearFocus();  // its focus rectangle would cover the picture's edge
   EXPECT_EQ(harness::painted(f->PicTherm).pixelColor(96, 100), kOrange);  // beside the picture
   // "Decimal Places" on two lines: ink below the first.
@@ -68,8 +69,7 @@ TEST_F(MainWindowTest, LayoutAsDesignedAndWhatItPaints) {
     const QColor face = harness::painted(button).pixelColor(4, button->height() / 2);
     EXPECT_GT(face.red() - face.blue(), 40) << face.name().toStdString();
   }
-  // The pictures, each at its top left over its window's colour: all of the thermometer, and the
-  // logo of the window's background.
+  // The pictures at their top left over their window's colour: the whole thermometer, the logo.
   for (const auto& [control, art, area] :
        std::initializer_list<std::tuple<QWidget*, const char*, QRect>>{
            {f->PicTherm, ":/art/thermometer.gif", f->PicTherm->rect()},
@@ -106,9 +106,8 @@ TEST_F(MainWindowTest, FromBoxLetsThroughOnlyNumberCharacters) {
   }
 }
 
-// Each kind of scale in both directions: the result, the unit captions, the mercury and both
-// scales, nothing of the conversion before left over; the same scale in the other direction gets
-// its own right labels. 'From' is left selected, to be typed over.
+// Each kind of scale both ways: result, unit captions, mercury and both scales, nothing of the last
+// left over; the other direction gets its own right labels; 'From' is left selected, to type over.
 TEST_F(MainWindowTest, ConvertDrawsTheValueOnItsScaleInTheChosenDirection) {
   // clang-format off
   const std::tuple<const char*, int, const char*> cases[] = {
