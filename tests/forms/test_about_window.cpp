@@ -37,9 +37,13 @@ TEST_F(AboutWindowTest, FixedToolWindowCentredAcrossWithItsLayout) {
       {form->Label4, 80, 2500, 1920, 255, "Comments? Email ", 9.75, true},
   });
   harness::expectTabOrder({form->Command1, form->Command2, form->Text1, form->Label2});
-  // The address at the top left of its place, looking like a link, with a pointing hand whose
-  // fingertip is the hotspot.
-  EXPECT_LT(harness::ink(harness::painted(form->Label2)).top(), 5);
+  // The address at the top left of its place, its focus frame dark on the window's light face under
+  // a dark desktop too, looking like a link, with a pointing hand whose fingertip is the hotspot.
+  const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(QPalette(Qt::white, Qt::black));
+  form->Label2->setFocus();
+  EXPECT_EQ(harness::painted(form->Label2).pixelColor(1, 0), QColor(Qt::black)) << "focus frame";
+  QApplication::setPalette(desktop);
   EXPECT_EQ(form->Label1->alignment(), Qt::AlignHCenter | Qt::AlignTop) << "the title centred";
   EXPECT_TRUE(form->Label2->font().underline());
   EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(192, 0, 0));

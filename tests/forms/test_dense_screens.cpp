@@ -41,8 +41,7 @@ TEST_F(DenseScreenTest, MercuryIsPaintedInDevicePixels) {
       EXPECT_EQ(top, static_cast<int>(std::floor(logicalTop * ratio))) << y << " at " << ratio;
     }
   }
-  // Across, the column fills the inside of the sharper tube exactly: tube red on both sides,
-  // nothing of the white inside left beside the mercury.
+  // Across, the column fills the sharper tube's inside exactly: tube red both sides, no white left.
   dragTo(-0.5f);
   const QImage image = painted(2.0);
   const int row = static_cast<int>(form->PicTherm->toPixel({0, -0.25}).y() * 2);
@@ -54,8 +53,7 @@ TEST_F(DenseScreenTest, MercuryIsPaintedInDevicePixels) {
   EXPECT_EQ(across, "....rrmmmmmmmrr....");
 }
 
-// The glass is pale blue; the border, the tube, its white inside and anything blended with them are
-// not.
+// The glass is pale blue; the border, the tube, its white inside and what blends with them are not.
 bool isGlass(QRgb c) { return qBlue(c) == 255 && qRed(c) >= 200 && qRed(c) < 255; }
 
 // Pixels of label ink on or beside a pixel that is not glass.

@@ -1,5 +1,4 @@
-// The main window as a person meets it: where everything is and what it shows, what the 'From' box
-// lets through, and Convert.
+// The main window as a person meets it: where all is and what it shows, what 'From' takes, Convert.
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>

@@ -10,8 +10,7 @@ using MercuryTest = harness::MainWindowTest;
 constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
                kRelease = QEvent::MouseButtonRelease;
 
-// The scale stays the one the last conversion drew, also when the direction has changed since: the
-// same numbers, now in the other unit.
+// The scale stays the last conversion's, also once the direction changed: its numbers, other unit.
 TEST_F(MercuryTest, DragShowsTheValuesAtThePointerOnTheLastScale) {
   // Converted (none: nothing since start) in one direction, dragged in another to a height, and
   // what the window then shows.
