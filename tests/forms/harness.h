@@ -152,14 +152,6 @@ class MainWindowTest : public WindowTest<frmtemperature> {
     mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, y);
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, y);
   }
-  void pickDecimalPlaces(int index) {
-    auto* combo = form->Combo1;
-    combo->showPopup();
-    auto* view = combo->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
-  }
   void enterAndConvert(const QString& text) {
     form->Text1->setText(text);
     convert();

@@ -316,6 +316,9 @@ TEST(DialogCaptionTest, IconThenTitleDrawnAgainWhenItChanges) {
   const QImage box = shot.copy(caption->findChild<QAbstractButton*>()->geometry());
   EXPECT_GT(qGray(box.pixel(box.rect().center())), 200) << "the cross in the active caption's ink";
   EXPECT_EQ(box.pixel(1, 1), shot.pixel(1, 1)) << "the close box lit, not pointed at";
+  for (const QImage& mirror : {box.mirrored(true, false), box.mirrored(false, true)})  // square
+    for (int i = 0, w = box.width(); i < w * box.height(); ++i)
+      ASSERT_NEAR(qGray(box.pixel(i % w, i / w)), qGray(mirror.pixel(i % w, i / w)), 16) << i;
   PaintCounter counter(caption);
   window.setWindowTitle("II");
   EXPECT_TRUE(QTest::qWaitFor([&] { return counter.painted.contains({title, 8}); }, 2000));
