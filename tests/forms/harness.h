@@ -112,6 +112,15 @@ inline void expectTabOrder(const std::vector<QWidget*>& stops) {
   }
 }
 
+// Opens a drop-down and clicks its row, as a person picks.
+inline void pickByMouse(QComboBox* combo, int row) {
+  combo->showPopup();
+  QAbstractItemView* view = combo->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                    view->visualRect(view->model()->index(row, 0)).center());
+}
+
 // A window loaded and shown, unloaded afterwards.
 template <class Window>
 class WindowTest : public ::testing::Test {

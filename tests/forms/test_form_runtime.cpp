@@ -261,11 +261,7 @@ TEST_F(FormRuntimeTest, DropDownAndListRunTheirClickOnlyForTheUsersPicks) {
   }
   QTest::keyClick(edit, Qt::Key_Tab);
   EXPECT_EQ(std::pair(w->combo->count(), seen()), std::pair(3, QString()));
-  w->combo->showPopup();
-  QAbstractItemView* view = w->combo->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                    view->visualRect(view->model()->index(0, 0)).center());
+  harness::pickByMouse(w->combo, 0);
   EXPECT_EQ(std::pair(w->combo->text(), seen()), std::pair(QString("1"), QString("pick")));
   // Its colour shows in the edit part; however often it changes, drawing it holds no more memory.
   const auto recolour = [&](int times) {

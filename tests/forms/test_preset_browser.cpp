@@ -92,11 +92,7 @@ TEST_F(PresetBrowserTest, SubTopicConvertsItsValueInTheCurrentDirection) {
       {presets::kStoveOvenHeading, "Turkey", 2, "77 | 170.60"},
       {{}, "Turkey", 1, "170 | 76.67"},
   };
-  form->Combo1->showPopup();  // 4 places picked by mouse, left pending
-  QAbstractItemView* view = form->Combo1->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                    view->visualRect(view->model()->index(3, 0)).center());
+  harness::pickByMouse(form->Combo1, 3);  // 4 places, left pending
   openBrowser();
   for (const auto& [category, subTopic, chosen, shown] : cases) {
     SCOPED_TRACE(std::string(subTopic) + " in direction " + std::to_string(chosen));
