@@ -1,9 +1,13 @@
 #include "ui/text_box.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QValidator>
+#include <algorithm>
 
 #include "ui/edit_history.h"
 
@@ -12,10 +16,10 @@ namespace ui {
 namespace {
 
 // Puts the caret at the start of a text the program writes, and never cuts
-// it. Keeps an edit by the user within the limit: of the characters it adds
-// (from where the edit started up to the caret) the first go in, as many as
-// fit; with no room at all it is refused. Shortening is always allowed, also
-// while a text the program wrote is longer than the limit.
+// it, nor one that undo or redo restores. Keeps an edit by the user within the limit: of the
+// characters it adds (from where the edit started up to the caret) the first go in, as many as fit;
+// with no room at all it is refused. Shortening is always allowed, also while a text the program
+// wrote is longer than the limit.
 class LengthLimit : public QValidator {
  public:
   LengthLimit(const TextBox* box, const QString* previous, const int* editStart)
@@ -30,6 +34,7 @@ class LengthLimit : public QValidator {
       caret = 0;
       return Acceptable;
     }
+    if (box_->isRestoring()) return Acceptable;
     const qsizetype limit = box_->maxLength();
     if (limit <= 0 || input.size() <= limit || input.size() <= previous_->size()) return Acceptable;
     const qsizetype start = *editStart_;
@@ -130,12 +135,45 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+// A compose sequence, a dead key or an input method commits its text here:
+// typing all the same, so each character meets the key-press handler, and
+// what passes goes in as far as the limit leaves room.
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+  preedit_ = event->preeditString();
+  if (event->commitString().isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QString commit;
+  for (const QChar typed : event->commitString()) {
+    int keyAscii = typed.unicode();
+    if (onKeyPress) onKeyPress(keyAscii);
+    if (keyAscii >= ' ') commit += QChar(static_cast<char16_t>(keyAscii));
+  }
+  if (maxLength_ > 0) {
+    const qsizetype kept = text().size() - selectedText().size() - event->replacementLength();
+    commit.truncate(std::max<qsizetype>(0, maxLength_ - kept));
+  }
+  QInputMethodEvent passed(event->preeditString(), event->attributes());
+  passed.setCommitString(commit, event->replacementStart(), event->replacementLength());
+  QLineEdit::inputMethodEvent(&passed);
+}
+
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
-  // The menu's shortcuts type control characters, which a key-press handler
-  // may discard; a box with one promises none of them.
-  if (onKeyPress) {
-    for (QAction* action : menu->actions()) action->setText(action->text().section(u'\t', 0, 0));
+  for (QAction* action : menu->actions()) {
+    // The menu's shortcuts type control characters, which a key-press
+    // handler may discard; a box with one promises none of them.
+    if (onKeyPress) action->setText(action->text().section(u'\t', 0, 0));
+    // What the edit history gives back is the user's own text, not typing.
+    const bool undo = action->text().startsWith(QLineEdit::tr("&Undo"));
+    if (undo || action->text().startsWith(QLineEdit::tr("&Redo"))) {
+      action->disconnect(this);
+      connect(action, &QAction::triggered, this, [this, undo] {
+        const QScopedValueRollback restoring(restoring_, true);
+        undo ? QLineEdit::undo() : QLineEdit::redo();
+      });
+    }
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
@@ -161,7 +199,9 @@ void TextBox::runGotFocus() {
 
 void TextBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (focusHandledEarly_) {
+  // A closing popup, such as the box's own menu, gives the focus back; no
+  // person came in, and selecting all would make the menu act on it all.
+  if (focusHandledEarly_ || event->reason() == Qt::PopupFocusReason) {
     focusHandledEarly_ = false;
     return;
   }
@@ -170,6 +210,14 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 
 void TextBox::focusOutEvent(QFocusEvent* event) {
   focusHandledEarly_ = false;
+  if (!preedit_.isEmpty()) {
+    // A composition left pending goes in as typed, before anything reads the
+    // box; the input method forgets it.
+    QInputMethodEvent commit;
+    commit.setCommitString(preedit_);
+    inputMethodEvent(&commit);
+    QGuiApplication::inputMethod()->reset();
+  }
   QLineEdit::focusOutEvent(event);
 }
 

@@ -1,9 +1,11 @@
 // A one-line text box whose key-press handler sees every typed character
-// first and may discard it, whose focus handler also runs when the program
-// moves the focus into an inactive window, and whose maximum length limits
-// typing without ever cutting a text the program writes; a paste that does
-// not fit goes in as far as it fits. A text the program writes or selects
-// shows from its first character.
+// first and may discard it, however the keyboard made it (a plain key, a
+// compose or dead key, an input method); whose focus handler runs when a
+// person or the program moves the focus in, also into an inactive window,
+// but not when a popup gives it back; and whose maximum length limits typing
+// without ever cutting a text the program writes or undo restores. A paste or
+// a commit that does not fit goes in as far as it fits. A text the program
+// writes or selects shows from its first character.
 #pragma once
 
 #include <QLineEdit>
@@ -29,6 +31,7 @@ class TextBox : public QLineEdit {
   // The program's own writing: never cut, whatever the limit.
   void setText(const QString& text);
   bool isProgramWriting() const { return programWriting_; }
+  bool isRestoring() const { return restoring_; }
 
   void SetFocus();
   // Selects with the caret at the start, so the view shows the start.
@@ -36,6 +39,7 @@ class TextBox : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -47,6 +51,8 @@ class TextBox : public QLineEdit {
   bool focusHandledEarly_ = false;
   int gotFocusRuns_ = 0;
   bool programWriting_ = false;
+  bool restoring_ = false;
+  QString preedit_;  // an input method's composition, not yet in the text
   // The text, and where the user's next edit puts its characters, as they
   // stood before that edit.
   QString lastText_;

@@ -150,34 +150,61 @@ TEST_F(MainWindowTest, TextsTheProgramWritesShowTheirFirstCharacter) {
   }
 }
 
-TEST_F(MainWindowTest, APasteIntoFromPastesWhatFitsAndTheMenuPromisesNoRefusedShortcut) {
-  const QString thousand = QString("1234567890").repeated(100);
-  // Typed first (a key sets the limit), pasted from the context menu, what is left.
-  const std::tuple<const char*, QString, QString> cases[] = {
-      {"", thousand, thousand},  // no key yet, so no limit
-      {"\b", thousand, "123456789"},
-      {"1234567", "890123", "123456789"},
+// Every way text comes into 'From' keeps its filter and its limit: typing, an input method's (or a
+// compose key's) commit, a composition left pending, the context menu over a part, undo and redo.
+// Steps: t types, c commits, r commits over the character before the caret, p composes, s selects
+// "start,length", w writes (caret at the end), m clicks that item of the context menu, k presses
+// Convert. What is left, then the clipboard.
+TEST_F(MainWindowTest, EveryWayInKeepsTheFilterAndTheLimit) {
+  harness::MessageBoxRecorder refusals;
+  const std::pair<const char*, const char*> cases[] = {
+      {"mPaste", "9876543210|9876543210"},  // no key yet, so no limit
+      {"t5|c½1é2 ３-.\b", "512 -.|9876543210"},
+      {"t\b|c123456789012", "123456789|9876543210"},
+      {"t1234567|c98765", "123456798|9876543210"},
+      {"t123456789|r5", "123456785|9876543210"},
+      {"t1234567|mPaste", "123456798|9876543210"},
+      {"t12345|s1,2|mDelete", "145|9876543210"},
+      {"t12345|s1,2|mCut", "145|23"},
+      {"t12345|s2,1|mCopy", "12345|3"},
+      {"t12345|s1,2|mPaste", "198765445|9876543210"},
+      {"w830,146,500.00|t\b|mUndo|t123", "830,146,500.00|9876543210"},
+      {"t1234567|mPaste|mUndo|mRedo|t5", "123456798|9876543210"},
+      {"t\b|p12345678901|k", "123456789|9876543210"},  // last: a refusal takes the focus
   };
-  for (const auto& [typed, pasted, expected] : cases) {
-    SCOPED_TRACE(typed);
-    form->Text1->setText("");
-    type(typed);
-    QApplication::clipboard()->setText(pasted);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5},
-                            form->Text1->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(form->Text1, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_TRUE(menu);
-    QAction* paste = nullptr;
-    for (QAction* action : menu->actions()) {
-      // The filter discards every control shortcut, so none is shown.
-      EXPECT_FALSE(action->text().contains(QChar(u'\t'))) << action->text().toStdString();
-      if (action->text().startsWith("&Paste")) paste = action;
+  ui::TextBox* box = form->Text1;
+  for (const auto& [steps, expected] : cases) {
+    SCOPED_TRACE(steps);
+    box->setText("");
+    box->SetFocus();
+    QApplication::clipboard()->setText("9876543210");
+    for (const QString& step : QString(steps).split('|')) {
+      const QString arg = step.mid(1);
+      if (step[0] == 't') type(arg);
+      if (QString("cpr").contains(step[0])) {
+        QInputMethodEvent event(step[0] == 'p' ? arg : QString(), {});
+        if (step[0] != 'p') event.setCommitString(arg, -(step[0] == 'r'), step[0] == 'r');
+        QApplication::sendEvent(box, &event);
+      }
+      if (step[0] == 's')
+        box->setSelection(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt());
+      if (step[0] == 'w') box->setText(arg), box->end(false);
+      if (step[0] == 'k') convert();
+      if (step[0] != 'm') continue;
+      QContextMenuEvent open(QContextMenuEvent::Mouse, {5, 5}, box->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(box, &open);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_TRUE(menu && QTest::qWaitForWindowExposed(menu));
+      QAction* item = nullptr;
+      for (QAction* action : menu->actions()) {
+        // The filter discards every control shortcut, so none is shown.
+        EXPECT_FALSE(action->text().contains('\t'));
+        if (action->text().remove('&').startsWith(arg)) item = action;
+      }
+      ASSERT_TRUE(item);
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
-    ASSERT_TRUE(paste);
-    paste->trigger();
-    menu->close();
-    EXPECT_EQ(form->Text1->text(), expected);
+    EXPECT_EQ(box->text() + "|" + QApplication::clipboard()->text(), QString(expected));
   }
 }
 
