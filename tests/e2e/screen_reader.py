@@ -18,6 +18,12 @@ def shown(role, name):
     return next((n for n in walk(program[0]) if n.getRoleName() == role and n.name == name
                  and n.getState().contains(pyatspi.STATE_SHOWING)), None)
 
+def until(found, what):  # for 5 s at most: a loaded machine is slow
+    return next((r for _ in range(50) if (r := found()) or time.sleep(0.1)), None) or sys.exit(what())
+
+def find(role, name):
+    return until(lambda: shown(role, name), lambda: f"no {role} {name!r}")
+
 if __name__ == "__main__":  # else a module of finders
     if sys.argv[1:]:
         sys.exit(0 if (b := shown("push button", sys.argv[1])) and b.queryAction().doAction(0) else 1)

@@ -5,11 +5,8 @@ own_accessibility_bus
 start_xserver && start_window_manager
 start_app LC_ALL=de_DE.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/bin/python3 - "$(dirname "$0")" <<'PYTHON' || fail "German numbers, above"
-import subprocess, sys, time, pyatspi
-sys.path.insert(0, sys.argv[1]); from screen_reader import shown
-def until(found, what):  # for 5 s at most: a loaded machine is slow
-    return next((r for _ in range(50) if (r := found()) or time.sleep(0.1)), None) or sys.exit(what())
-find = lambda role, name: until(lambda: shown(role, name), lambda: f"no {role} {name!r}")
+import subprocess, sys, pyatspi
+sys.path.insert(0, sys.argv[1]); from screen_reader import find, until
 text = lambda box: find("text", f"'{box}' temperature value").queryText().getText(0, -1)
 for option, typed, expected in (("°F to °C", "37,5", "3,06"), ("°C to °F", "1000", "1.832,00")):
     find("radio button", option).queryComponent().grabFocus()
