@@ -8,6 +8,7 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 #include "ui/edit_history.h"
 
@@ -114,6 +115,8 @@ void TextBox::setSelection(int start, int length) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+  composed_.clear();
+  echo_.clear();
   int keyAscii = typedCharacter(event);
   if (keyAscii == 0) {
     QLineEdit::keyPressEvent(event);
@@ -139,6 +142,15 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 // typing all the same, so each character meets the key-press handler, and
 // what passes goes in as far as the limit leaves room.
 void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+  // ibus commits a composition pending at a change of focus once more after
+  // Qt has committed it; the copy would land wherever the focus is by then.
+  if (!event->commitString().isEmpty() || !event->preeditString().isEmpty()) {
+    const bool echo = event->preeditString().isEmpty() && event->commitString() == echo_;
+    echo_.clear();
+    if (echo) return;
+    const bool ends = !preedit_.isEmpty() && event->preeditString().isEmpty();
+    composed_ = ends ? event->commitString() : QString();
+  }
   preedit_ = event->preeditString();
   if (event->commitString().isEmpty()) {
     QLineEdit::inputMethodEvent(event);
@@ -218,6 +230,7 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
     inputMethodEvent(&commit);
     QGuiApplication::inputMethod()->reset();
   }
+  echo_ = std::exchange(composed_, QString());
   QLineEdit::focusOutEvent(event);
 }
 

@@ -53,6 +53,9 @@ class TextBox : public QLineEdit {
   bool programWriting_ = false;
   bool restoring_ = false;
   QString preedit_;  // an input method's composition, not yet in the text
+  // The composition last committed as it ended, and the same once the focus
+  // has left with it: an input method may send it a second time.
+  QString composed_, echo_;
   // The text, and where the user's next edit puts its characters, as they
   // stood before that edit.
   QString lastText_;
