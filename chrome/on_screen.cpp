@@ -37,9 +37,9 @@ QList<QRect> monitorAreas() {
 }
 
 QRect availableAreaAt(QPoint point) {
-  QScreen* screen = QGuiApplication::screenAt(point);
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  return screen ? screen->availableGeometry() : QRect();
+  const QList<QRect> areas = monitorAreas();
+  const qsizetype at = ui::monitorHolding(QRect(point, QSize(1, 1)), areas);
+  return at < 0 ? QRect() : areas[at];
 }
 
 void placeOnScreen(QWidget* window, QPoint designed) {

@@ -23,8 +23,8 @@ QPoint shiftIntoReach(const QRect& window, const QRect& reachable, const QList<Q
 // The available areas of all monitors, the primary's first (logical pixels).
 QList<QRect> monitorAreas();
 
-// The available area of the screen showing `point`, or of the primary screen
-// when none does (logical pixels).
+// The available area of the monitor showing `point`, or of the nearest one
+// when none does.
 QRect availableAreaAt(QPoint point);
 
 // Moves a top-level window to `designed`, measured from the primary
