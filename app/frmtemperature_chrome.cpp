@@ -26,7 +26,7 @@ void frmtemperature::connectChrome() {
   // However far it is dragged, the title buttons stay in reach.
   new chrome::WindowDrag(this, QuesB->geometry().united(CloseB->geometry()));
   // Whatever becomes of the monitors, no window of the program is lost.
-  chrome::keepWindowsOnMonitors(this);
+  chrome::keepWindowsOnMonitors(this, [this] { return titleButtonsOnScreen(); });
   // F1, the usual help key, does what the help button does, from any window.
   auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { showHelp(); });
   help->setContext(Qt::ApplicationShortcut);

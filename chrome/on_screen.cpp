@@ -11,8 +11,14 @@ namespace {
 
 bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-void keepAllOnMonitors() {
-  for (QWidget* window : QApplication::topLevelWidgets()) keepInReach(window);
+void keepAllOnMonitors(QWidget* main, const std::function<QRect()>& keepClear) {
+  keepInReach(main);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window == main || !keepInReach(window)) continue;
+    const QRect outer = window->frameGeometry();
+    const QRect placed = ui::placedClearOf(outer, keepClear(), availableAreaAt(outer.center()));
+    window->move(window->pos() + placed.topLeft() - outer.topLeft());
+  }
 }
 
 }  // namespace
@@ -49,30 +55,32 @@ void placeOnScreen(QWidget* window, QPoint designed) {
   window->move(at.topLeft() + shiftIntoArea(at, primary->availableGeometry()));
 }
 
-void keepInReach(QWidget* window, QRect reachable) {
-  if (onWayland() || !window->isVisible() || window->isMinimized()) return;
+bool keepInReach(QWidget* window, QRect reachable) {
+  if (onWayland() || !window->isVisible() || window->isMinimized()) return false;
   const QRect outer = window->frameGeometry();
   const QRect part =
       reachable.isEmpty() ? outer : reachable.translated(window->mapToGlobal(QPoint()));
   const QPoint shift = shiftIntoReach(outer, part, monitorAreas());
   if (!shift.isNull()) window->move(window->pos() + shift);
+  return !shift.isNull();
 }
 
-void keepWindowsOnMonitors(QObject* owner) {
+void keepWindowsOnMonitors(QWidget* main, std::function<QRect()> keepClear) {
   // Looked at once Qt has taken in the whole change, the windows' screens included.
-  const auto changed = [owner] {
-    QMetaObject::invokeMethod(owner, &keepAllOnMonitors, Qt::QueuedConnection);
+  const auto changed = [main, keepClear] {
+    QMetaObject::invokeMethod(
+        main, [main, keepClear] { keepAllOnMonitors(main, keepClear); }, Qt::QueuedConnection);
   };
-  const auto watch = [owner, changed](QScreen* screen) {
-    QObject::connect(screen, &QScreen::geometryChanged, owner, changed);
-    QObject::connect(screen, &QScreen::availableGeometryChanged, owner, changed);
+  const auto watch = [main, changed](QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, main, changed);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, main, changed);
   };
   for (QScreen* screen : QGuiApplication::screens()) watch(screen);
-  QObject::connect(qApp, &QGuiApplication::screenAdded, owner, [watch, changed](QScreen* screen) {
+  QObject::connect(qApp, &QGuiApplication::screenAdded, main, [watch, changed](QScreen* screen) {
     watch(screen);
     changed();
   });
-  QObject::connect(qApp, &QGuiApplication::screenRemoved, owner, changed);
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, main, changed);
 }
 
 }  // namespace chrome

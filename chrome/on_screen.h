@@ -6,10 +6,10 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 
 #include "ui/clear_placement.h"
 
-class QObject;
 class QWidget;
 
 namespace chrome {
@@ -33,12 +33,14 @@ QRect availableAreaAt(QPoint point);
 void placeOnScreen(QWidget* window, QPoint designed);
 
 // Brings a shown top-level window back into reach if `reachable` (window
-// coordinates; the whole window when empty) is not on the monitors. A Wayland
-// compositor keeps windows in reach itself: nothing happens there.
-void keepInReach(QWidget* window, QRect reachable = {});
+// coordinates; the whole window when empty) is not on the monitors; true if
+// it moved. A Wayland compositor keeps windows in reach itself: nothing
+// happens there.
+bool keepInReach(QWidget* window, QRect reachable = {});
 
-// For as long as `owner` lives, every change of the monitors brings each
-// window of the program back wholly onto a monitor.
-void keepWindowsOnMonitors(QObject* owner);
+// For as long as `main` lives, every change of the monitors brings each
+// window of the program back wholly onto a monitor: `main` first, then the
+// others, clear of its part `keepClear` (on the screen) where there is room.
+void keepWindowsOnMonitors(QWidget* main, std::function<QRect()> keepClear);
 
 }  // namespace chrome
