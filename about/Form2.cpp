@@ -31,15 +31,17 @@ void Form2::Form_Load() {
   tip5Text = about::buildTip5Text();
   Label2->setCursor(ui::LoadResCursor(QStringLiteral("HAND")));
 
-  // Centred across the screen by the outer width; always the same height.
-  // Where the desktop tells the frame only once the window is on screen (X11),
-  // the outer width is the client width here.
   create();
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->geometry() : QRect();
+  if (const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen())
+    placeOn(shownOn->geometry());
+}
+
+// By the outer width: where the desktop tells the frame only once the window
+// is on screen (X11), that is the client width here.
+void Form2::placeOn(const QRect& monitor) {
   const int outerWidth = frameGeometry().width();
-  move(area.x() + ui::twips((area.width() - outerWidth) * ui::kTwipsPerPixel / 2.0),
-       area.y() + ui::twips(1770));
+  move(monitor.x() + ui::twips((monitor.width() - outerWidth) * ui::kTwipsPerPixel / 2.0),
+       monitor.y() + ui::twips(1770));
 }
 
 void Form2::Form_Unload() {

@@ -41,6 +41,8 @@ class Form2 : public ui::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  // Centred across the monitor; always the same height.
+  void placeOn(const QRect& monitor) override;
 
  private:
   void buildControls();

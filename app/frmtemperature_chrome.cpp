@@ -7,6 +7,7 @@
 #include "about/Form2.h"
 #include "app/frmtemperature.h"
 #include "chrome/module1.h"
+#include "chrome/on_screen.h"
 #include "chrome/window_drag.h"
 #include "chrome/window_mask.h"
 #include "chrome/window_region.h"
@@ -24,6 +25,8 @@ void frmtemperature::connectChrome() {
   CloseB->onMouseUp = [this](int b, int s) { CloseB_MouseUp(b, s); };
   // However far it is dragged, the title buttons stay in reach.
   new chrome::WindowDrag(this, QuesB->geometry().united(CloseB->geometry()));
+  // Whatever becomes of the monitors, no window of the program is lost.
+  chrome::keepWindowsOnMonitors(this, [this] { return titleButtonsOnScreen(); });
   // F1, the usual help key, does what the help button does, from any window.
   auto* help = new QShortcut(QKeySequence::HelpContents, this, [this] { showHelp(); });
   help->setContext(Qt::ApplicationShortcut);

@@ -1,6 +1,7 @@
 #include "chrome/on_screen.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QRegion>
 #include <QScreen>
 #include <QWidget>
 
@@ -8,29 +9,78 @@ namespace chrome {
 
 namespace {
 
-// One axis: [low, high) into [areaLow, areaHigh).
-int shiftIntoSpan(int low, int high, int areaLow, int areaHigh) {
-  if (low < areaLow || high - low > areaHigh - areaLow) return areaLow - low;
-  return high > areaHigh ? areaHigh - high : 0;
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void keepAllOnMonitors(QWidget* main, const std::function<QRect()>& keepClear) {
+  keepInReach(main);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window == main || !keepInReach(window)) continue;
+    const QRect outer = window->frameGeometry();
+    const QRect placed = ui::placedClearOf(outer, keepClear(), availableAreaAt(outer.center()));
+    window->move(window->pos() + placed.topLeft() - outer.topLeft());
+  }
 }
 
 }  // namespace
 
-QPoint shiftIntoArea(const QRect& part, const QRect& area) {
-  return {shiftIntoSpan(part.x(), part.x() + part.width(), area.x(), area.x() + area.width()),
-          shiftIntoSpan(part.y(), part.y() + part.height(), area.y(), area.y() + area.height())};
+QPoint shiftIntoReach(const QRect& window, const QRect& reachable, const QList<QRect>& monitors) {
+  // QRegion::contains(QRect) tells overlap, not containment.
+  QRegion desktop;
+  for (const QRect& monitor : monitors) desktop += monitor;
+  if (monitors.isEmpty() || (QRegion(reachable) - desktop).isEmpty()) return {};
+  return shiftIntoArea(window, monitors[ui::monitorHolding(window, monitors)]);
+}
+
+QList<QRect> monitorAreas() {
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen == QGuiApplication::primaryScreen())
+      areas.prepend(screen->availableGeometry());
+    else
+      areas.append(screen->availableGeometry());
+  }
+  return areas;
 }
 
 QRect availableAreaAt(QPoint point) {
-  QScreen* screen = QGuiApplication::screenAt(point);
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  return screen ? screen->availableGeometry() : QRect();
+  const QList<QRect> areas = monitorAreas();
+  const qsizetype at = ui::monitorHolding(QRect(point, QSize(1, 1)), areas);
+  return at < 0 ? QRect() : areas[at];
 }
 
 void placeOnScreen(QWidget* window, QPoint designed) {
-  const QRect at(designed, window->size());
-  const QRect area = availableAreaAt(at.center());
-  window->move(area.isEmpty() ? designed : designed + shiftIntoArea(at, area));
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary == nullptr) return window->move(designed);
+  const QRect at(primary->geometry().topLeft() + designed, window->size());
+  window->move(at.topLeft() + shiftIntoArea(at, primary->availableGeometry()));
+}
+
+bool keepInReach(QWidget* window, QRect reachable) {
+  if (onWayland() || !window->isVisible() || window->isMinimized()) return false;
+  const QRect outer = window->frameGeometry();
+  const QRect part =
+      reachable.isEmpty() ? outer : reachable.translated(window->mapToGlobal(QPoint()));
+  const QPoint shift = shiftIntoReach(outer, part, monitorAreas());
+  if (!shift.isNull()) window->move(window->pos() + shift);
+  return !shift.isNull();
+}
+
+void keepWindowsOnMonitors(QWidget* main, std::function<QRect()> keepClear) {
+  // Looked at once Qt has taken in the whole change, the windows' screens included.
+  const auto changed = [main, keepClear] {
+    QMetaObject::invokeMethod(
+        main, [main, keepClear] { keepAllOnMonitors(main, keepClear); }, Qt::QueuedConnection);
+  };
+  const auto watch = [main, changed](QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, main, changed);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, main, changed);
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watch(screen);
+  QObject::connect(qApp, &QGuiApplication::screenAdded, main, [watch, changed](QScreen* screen) {
+    watch(screen);
+    changed();
+  });
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, main, changed);
 }
 
 }  // namespace chrome

@@ -1,25 +1,46 @@
-// Keeping a window reachable: the least shift that brings a rectangle (the
-// whole window, or the part of it that must stay in reach) into the screen's
-// available area, the part not under a panel.
+// Keeping a window in reach: wholly on a monitor when it opens or the
+// monitors change, its title buttons on one when a move ends. Monitors are
+// their available areas, the parts not under a panel.
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
+#include <functional>
+
+#include "ui/clear_placement.h"
 
 class QWidget;
 
 namespace chrome {
 
-// The shortest shift that puts `part` inside `area`. Along an axis where the
-// part is larger than the area, its left or top edge goes to the area's.
-QPoint shiftIntoArea(const QRect& part, const QRect& area);
+using ui::shiftIntoArea;
 
-// The available area of the screen showing `point`, or of the primary screen
-// when none does (logical pixels).
+// Nothing if `reachable` lies wholly on the monitors; else the least shift
+// that puts `window` wholly on its nearest monitor.
+QPoint shiftIntoReach(const QRect& window, const QRect& reachable, const QList<QRect>& monitors);
+
+// The available areas of all monitors, the primary's first (logical pixels).
+QList<QRect> monitorAreas();
+
+// The available area of the monitor showing `point`, or of the nearest one
+// when none does.
 QRect availableAreaAt(QPoint point);
 
-// Moves a top-level window to `designed`, or as little away from it as puts
-// the whole window on the screen there.
+// Moves a top-level window to `designed`, measured from the primary
+// monitor's top left corner, or as little away from it as puts the whole
+// window on that monitor.
 void placeOnScreen(QWidget* window, QPoint designed);
+
+// Brings a shown top-level window back into reach if `reachable` (window
+// coordinates; the whole window when empty) is not on the monitors; true if
+// it moved. A Wayland compositor keeps windows in reach itself: nothing
+// happens there.
+bool keepInReach(QWidget* window, QRect reachable = {});
+
+// For as long as `main` lives, every change of the monitors brings each
+// window of the program back wholly onto a monitor: `main` first, then the
+// others, clear of its part `keepClear` (on the screen) where there is room.
+void keepWindowsOnMonitors(QWidget* main, std::function<QRect()> keepClear);
 
 }  // namespace chrome

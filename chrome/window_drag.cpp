@@ -35,6 +35,10 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
       // The release may go elsewhere now; never keep following without it.
       stage_ = Stage::Idle;
       break;
+    case QEvent::Move:
+      // A move in steps is over only when its button comes up.
+      if (stage_ != Stage::FollowingPointer && !managerMoving_) keepInReach(window_, reachable_);
+      break;
     default:
       break;
   }
@@ -72,8 +76,10 @@ void WindowDrag::move(QMouseEvent* event) {
 
 void WindowDrag::release(QMouseEvent* event) {
   if (stage_ == Stage::Idle || event->button() != button_) return;
-  if (stage_ != Stage::Pressed) follow(event->globalPosition());
+  const bool followed = stage_ != Stage::Pressed;
+  if (followed) follow(event->globalPosition());
   stage_ = Stage::Idle;
+  if (followed) keepInReach(window_, reachable_);
 }
 
 void WindowDrag::startMove(QPointF pointer) {
@@ -107,7 +113,13 @@ void WindowDrag::handToWindowManager(int drag) {
   // A release that reaches the window after the manager was asked ends the
   // drag here.
   const auto releasedLate = [this](QPointF pointer) { follow(pointer); };
-  if (startWindowManagerMove(window_->windowHandle(), pressedInWindow_, releasedLate)) return;
+  const auto ended = [this] {
+    managerMoving_ = false;
+    keepInReach(window_, reachable_);
+  };
+  managerMoving_ =
+      startWindowManagerMove(window_->windowHandle(), pressedInWindow_, releasedLate, ended);
+  if (managerMoving_) return;
   stage_ = Stage::FollowingPointer;
   follow(QCursor::pos());
 }

@@ -2,7 +2,9 @@
 // with any mouse button. A press and release without moving never moves it:
 // the move starts once the pointer has gone the platform's drag distance with
 // the button still held, and ends when that button is released. Wherever it
-// goes, a given part of the window (its title buttons) stays on the screen.
+// goes, a given part of the window (its title buttons) stays on the screen,
+// and whoever moved it, a move that ends with that part on no monitor brings
+// the window back onto one.
 #pragma once
 
 #include <QObject>
@@ -39,6 +41,8 @@ class WindowDrag : public QObject {
   QWidget* window_;
   QRect reachable_;
   Stage stage_ = Stage::Idle;
+  // The window manager moves the window until the button comes up.
+  bool managerMoving_ = false;
   // Counts presses, so a late step of one drag knows another has begun.
   int drags_ = 0;
   Qt::MouseButton button_ = Qt::NoButton;

@@ -84,8 +84,12 @@ struct MoveTarget {
 // did reach the window, so that release is let in first.
 class LateMoveGuard : public QObject {
  public:
-  LateMoveGuard(QWindow* window, MoveTarget target, std::function<void(QPointF)> releasedLate)
-      : QObject(window), target_(target), releasedLate_(std::move(releasedLate)) {
+  LateMoveGuard(QWindow* window, MoveTarget target, std::function<void(QPointF)> releasedLate,
+                std::function<void()> ended)
+      : QObject(window),
+        target_(target),
+        releasedLate_(std::move(releasedLate)),
+        ended_(std::move(ended)) {
     qApp->installEventFilter(this);
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, [this, window, poll] {
@@ -116,10 +120,12 @@ class LateMoveGuard : public QObject {
     done_ = true;
     target_.send(0, 0, kCancel);
     deleteLater();
+    ended_();
   }
 
   MoveTarget target_;
   std::function<void(QPointF)> releasedLate_;
+  std::function<void()> ended_;
   bool done_ = false;
 };
 
@@ -178,7 +184,8 @@ bool afterPendingEvents(QWindow* window, std::function<void()> then) {
 }
 
 bool startWindowManagerMove(QWindow* window, QPointF pressedAt,
-                            std::function<void(QPointF)> releasedLate) {
+                            std::function<void(QPointF)> releasedLate,
+                            std::function<void()> ended) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11) return false;
   xcb_connection_t* connection = x11->connection();
@@ -196,7 +203,7 @@ bool startWindowManagerMove(QWindow* window, QPointF pressedAt,
   // The manager can take the pointer only once this program lets it go.
   xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
   target.send(x, y, kMove);
-  new LateMoveGuard(window, target, std::move(releasedLate));
+  new LateMoveGuard(window, target, std::move(releasedLate), std::move(ended));
   return true;
 }
 

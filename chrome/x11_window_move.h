@@ -22,8 +22,8 @@ bool afterPendingEvents(QWindow* window, std::function<void()> then);
 // moves: the caller then moves the window itself. Should a press or release
 // reach the program before the manager has the pointer, the manager's move
 // is cancelled; if that was the left release, `releasedLate` gets its screen
-// position.
+// position. `ended` runs once the manager's move is over or cancelled.
 bool startWindowManagerMove(QWindow* window, QPointF pressedAt,
-                            std::function<void(QPointF)> releasedLate);
+                            std::function<void(QPointF)> releasedLate, std::function<void()> ended);
 
 }  // namespace chrome

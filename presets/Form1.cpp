@@ -60,7 +60,8 @@ void Form1::Form_Load() {
   }
 
   setWindowIcon(QIcon(ui::loadArt(QStringLiteral(":/art/THERMOMETERSMALL.png"))));
-  placeBelowScreenCentre();
+  if (const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen())
+    placeOn(shownOn->geometry());
 }
 
 // The description of the two scales shows only for its own category, so its
@@ -87,15 +88,12 @@ QTextEdit& Form1::scalesBox() {
   return *RichTextBox1;
 }
 
-void Form1::placeBelowScreenCentre() {
-  const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!shownOn) return;
-  const QRect area = shownOn->geometry();
+void Form1::placeOn(const QRect& monitor) {
   // The outer size, frame included, as far as it is known before showing.
   const QSize outer = frameGeometry().size();
-  const double left = (area.width() - outer.width()) / 2.0;
-  const double top = (area.height() - outer.height()) / 2.0 + 250.0 / ui::kTwipsPerPixel;
-  move(area.x() + qRound(left), area.y() + qRound(top));
+  const double left = (monitor.width() - outer.width()) / 2.0;
+  const double top = (monitor.height() - outer.height()) / 2.0 + 250.0 / ui::kTwipsPerPixel;
+  move(monitor.x() + qRound(left), monitor.y() + qRound(top));
 }
 
 void Form1::list1_Click() {

@@ -23,11 +23,12 @@ class Form1 : public ui::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  // Centred on the monitor, a little below its middle.
+  void placeOn(const QRect& monitor) override;
 
  private:
   void list1_Click();
   void List2_Click();
   void describeChosen(const QString& reading);
   QTextEdit& scalesBox();
-  void placeBelowScreenCentre();
 };

@@ -28,6 +28,15 @@ bool onWayland() { return QGuiApplication::platformName().startsWith(QStringLite
 // whether its position is its frame's or its client's: room for a usual title
 // bar either side.
 constexpr QMargins kUsualFrame(4, 30, 4, 30);
+
+// The monitor that holds most of the window.
+const QScreen* screenHolding(const QWidget& window) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  QList<QRect> monitors;
+  for (const QScreen* screen : screens) monitors.append(screen->geometry());
+  const qsizetype at = monitorHolding(window.frameGeometry(), monitors);
+  return at < 0 ? nullptr : screens[at];
+}
 }  // namespace
 
 // On Wayland a fixed dialog draws its caption itself (see dressAsDialog); Qt
@@ -57,16 +66,7 @@ void Form::load(std::function<void()> detach) {
 }
 
 void Form::dressAsDialog() {
-  if (x11WindowManagerName() == QStringLiteral("Openbox")) {
-    // Openbox offers minimise to every dialog and utility window, but not to a
-    // torn-off toolbar: there the window says it is one first, then a utility
-    // window as before. (Others, Mutter for one, give a toolbar no title bar.)
-    create();
-    QWindow* native = windowHandle();
-    native->setProperty("_q_xcb_wm_window_type", 0x8);                    // Qt's code for a toolbar
-    native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);  // writes it
-    native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);
-  } else if (onWayland()) {
+  if (onWayland()) {
     // Compositors draw either nothing, and Qt then draws a bar with minimise
     // and maximise, or their own bar with minimise: the dialog draws its own
     // caption, and its controls move below it.
@@ -80,6 +80,8 @@ void Form::dressAsDialog() {
     }
     setFixedSize(inner.width() + 2, top + inner.height() + 1);
     caption_ = new DialogCaption(this);
+  } else {
+    offerOnlyCloseUnderOpenbox(*this);
   }
 }
 
@@ -130,11 +132,14 @@ void Form::ShowBy(QWidget& owner, const QRect& keepClear) {
     if (client_) {
       create();
       windowHandle()->setTransientParent(owner.window()->windowHandle());
-    } else if (const QScreen* screen = owner.screen()) {
+    } else if (const QScreen* screen = screenHolding(owner)) {
+      // Its designed place on the owner's monitor, wholly on it.
+      placeOn(screen->geometry());
+      const QRect area = screen->availableGeometry();
       const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
       const QRect outer = geometry().marginsAdded(known.isNull() ? kUsualFrame : known);
-      const QRect placed = placedClearOf(outer, keepClear, screen->availableGeometry());
-      move(pos() + placed.topLeft() - outer.topLeft());
+      const QRect onMonitor = outer.translated(shiftIntoArea(outer, area));
+      move(pos() + placedClearOf(onMonitor, keepClear, area).topLeft() - outer.topLeft());
     }
   }
   Show();

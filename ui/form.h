@@ -23,8 +23,9 @@ class Form : public QWidget {
   void Show();
   void Hide();
   // Show, tied to `owner`: a Wayland compositor places the window by its
-  // owner. Elsewhere its first show moves it off `keepClear` (a part of the
-  // owner, on the screen) where the screen has room.
+  // owner. Elsewhere its first show puts it in its place on the monitor that
+  // holds most of the owner, wholly on it, and off `keepClear` (a part of the
+  // owner, on the screen) where the monitor has room.
   void ShowBy(QWidget& owner, const QRect& keepClear);
 
   // Runs the unload handler, forgets the instance (the next reference makes a
@@ -44,6 +45,8 @@ class Form : public QWidget {
   void closeOnEscape();
 
   virtual void Form_Load() {}
+  // Moves the window to its designed place on a monitor (its whole area).
+  virtual void placeOn(const QRect& /*monitor*/) {}
   virtual void Form_Unload() {}
   // Runs on the first show and whenever the window is minimised or restored.
   virtual void Form_Resize() {}

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/x11_window_manager.h"
+
 namespace ui {
 
 void MsgBox(QWidget* parent, const QString& prompt, const QString& title) {
@@ -9,6 +11,11 @@ void MsgBox(QWidget* parent, const QString& prompt, const QString& title) {
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
+  // A fixed dialog like the program's others: close only. Qt centres it on
+  // its owner, on the owner's monitor.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint);
+  offerOnlyCloseUnderOpenbox(box);
   box.exec();
 }
 

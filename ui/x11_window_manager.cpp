@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -47,6 +49,18 @@ QString x11WindowManagerName() {
   std::memcpy(&manager, check.constData(), sizeof manager);
   return QString::fromUtf8(
       property(connection, manager, "_NET_WM_NAME", atom(connection, "UTF8_STRING")));
+}
+
+// Openbox offers no minimise to a torn-off toolbar: the window says it is one
+// first, then what it is as before. (Others, Mutter for one, give a toolbar
+// no title bar.)
+void offerOnlyCloseUnderOpenbox(QWidget& dialog) {
+  if (x11WindowManagerName() != QStringLiteral("Openbox")) return;
+  dialog.winId();  // its native window, made now
+  QWindow* native = dialog.windowHandle();
+  native->setProperty("_q_xcb_wm_window_type", 0x8);                    // Qt's code for a toolbar
+  native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);  // writes it
+  native->setFlags(native->flags() ^ Qt::WindowContextHelpButtonHint);
 }
 
 }  // namespace ui

@@ -3,10 +3,16 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 // The name the running X11 window manager gives itself ("Openbox",
 // "Mutter"), or an empty text where there is none or no X11 display.
 QString x11WindowManagerName();
+
+// Under Openbox, which offers minimise to every dialog and utility window,
+// makes a fixed dialog's caption offer close only; elsewhere nothing.
+void offerOnlyCloseUnderOpenbox(QWidget& dialog);
 
 }  // namespace ui

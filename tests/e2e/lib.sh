@@ -65,6 +65,10 @@ expect_clean_exit() {
   wait "$APP_PID"; local status=$? && APP_PID=
   [ "$status" -eq 0 ] || fail "$1: exit status $status"
 }
+# Window $1's outer rectangle, its manager's frame included, as "left top right bottom".
+outer() { xwininfo -id "$1" | awk -v f="$(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 ')" 'BEGIN {split(f, e)}
+  /Absolute upper-left X/ {l = $NF} /Absolute upper-left Y/ {t = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
+  END {print l - e[1], t - e[3], l + w + e[2], t + h + e[4]}'; }
 # The window's top left corner on the screen, as "x y ".
 position() { xwininfo -id "$win" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF}'; }
 near() { awk -v a="$(position)" -v b="$1" 'BEGIN { split(a, g); split(b, w); exit (g[1] - w[1])^2 > 4 || (g[2] - w[2])^2 > 4 }'; }

@@ -23,9 +23,7 @@ xdotool mousemove $((x + 52)) $((y + 266)) click 1
 browser=$(wait_for_window "Caldorine - Useful Temperatures ") || fail "List showed no browser"
 for w in "$about" "$browser"; do
   offers=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS) && [[ ! $offers =~ MINIMIZE|MAXIMIZE|RESIZE ]] || fail "$offers"
-  read -r l t r b <<<"$(xwininfo -id "$w" | awk -v f="$(xprop -id "$w" _NET_FRAME_EXTENTS | tr -dc '0-9 ')" \
-    'BEGIN {split(f, e)} /Absolute upper-left X/ {l = $NF} /Absolute upper-left Y/ {t = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
-    END {print l - e[1], t - e[3], l + w + e[2], t + h + e[4]}')"
+  read -r l t r b <<<"$(outer "$w")"
   ((l > x + 140 || r < x + 74 || t > y + 24 || b < y + 7)) || fail "$(xprop -id "$w" WM_NAME) hides the title buttons: $l $t $r $b vs $x $y"
 done
 for w in "$win" "$about"; do xprop -id "$w" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "no icon on $w"; done
