@@ -21,8 +21,7 @@ def shown(role, name):
 def until(found, what):  # for 5 s at most: a loaded machine is slow
     return next((r for _ in range(50) if (r := found()) or time.sleep(0.1)), None) or sys.exit(what())
 
-def find(role, name):
-    return until(lambda: shown(role, name), lambda: f"no {role} {name!r}")
+find = lambda role, name: until(lambda: shown(role, name), lambda: f"no {role} {name!r}")
 
 if __name__ == "__main__":  # else a module of finders
     if sys.argv[1:]:
