@@ -5,11 +5,11 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "ui/x11_window_manager.h"
+
 namespace chrome {
 
 namespace {
-
-bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void keepAllOnMonitors(QWidget* main, const std::function<QRect()>& keepClear) {
   keepInReach(main);
@@ -56,7 +56,7 @@ void placeOnScreen(QWidget* window, QPoint designed) {
 }
 
 bool keepInReach(QWidget* window, QRect reachable) {
-  if (onWayland() || !window->isVisible() || window->isMinimized()) return false;
+  if (ui::onWayland() || !window->isVisible() || window->isMinimized()) return false;
   const QRect outer = window->frameGeometry();
   const QRect part =
       reachable.isEmpty() ? outer : reachable.translated(window->mapToGlobal(QPoint()));

@@ -1,8 +1,9 @@
 #include "chrome/window_mask.h"
 
-#include <QGuiApplication>
 #include <QRect>
 #include <QWidget>
+
+#include "ui/x11_window_manager.h"
 
 namespace chrome {
 
@@ -13,8 +14,7 @@ QRegion regionOf(const std::vector<Span>& spans) {
 }
 
 void applyOutline(QWidget* window, const QRegion& outline) {
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-    window->setAttribute(Qt::WA_TranslucentBackground);
+  if (ui::onWayland()) window->setAttribute(Qt::WA_TranslucentBackground);
   window->setMask(outline);
 }
 

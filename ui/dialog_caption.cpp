@@ -92,6 +92,9 @@ void DialogCaption::mousePressEvent(QMouseEvent* event) {
 
 bool DialogCaption::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
+    case QEvent::Resize:  // a window laid out by its contents
+      resize(window()->width(), height());
+      break;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
     case QEvent::ActivationChange:

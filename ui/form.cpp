@@ -22,8 +22,6 @@ std::function<void()>& lastUnloadedHandler() {
   return handler;
 }
 
-bool onWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
-
 // Until the window manager tells, a window's frame is unknown, and so is
 // whether its position is its frame's or its client's: room for a usual title
 // bar either side.

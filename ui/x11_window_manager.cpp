@@ -36,6 +36,8 @@ QByteArray property(xcb_connection_t* connection, xcb_window_t window, const cha
 
 }  // namespace
 
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 // The manager names a window of its own on the root window, and itself on it.
 QString x11WindowManagerName() {
   // Other platforms (offscreen) may offer the interface with no connection.

@@ -1,4 +1,5 @@
-// Which X11 window manager runs, for the few places where they differ.
+// Which window system and X11 window manager run, for the few places where
+// they differ.
 #pragma once
 
 #include <QString>
@@ -6,6 +7,9 @@
 class QWidget;
 
 namespace ui {
+
+// Whether the program is a Wayland client.
+bool onWayland();
 
 // The name the running X11 window manager gives itself ("Openbox",
 // "Mutter"), or an empty text where there is none or no X11 display.
