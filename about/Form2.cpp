@@ -1,9 +1,7 @@
 #include "about/Form2.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "about/about_texts.h"
@@ -32,8 +30,6 @@ void Form2::Form_Load() {
   Label2->setCursor(ui::LoadResCursor(QStringLiteral("HAND")));
 
   create();
-  if (const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen())
-    placeOn(shownOn->geometry());
 }
 
 // By the outer width: where the desktop tells the frame only once the window

@@ -1,8 +1,6 @@
 #include "presets/Form1.h"
 
-#include <QGuiApplication>
 #include <QIcon>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -60,8 +58,6 @@ void Form1::Form_Load() {
   }
 
   setWindowIcon(QIcon(ui::loadArt(QStringLiteral(":/art/THERMOMETERSMALL.png"))));
-  if (const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen())
-    placeOn(shownOn->geometry());
 }
 
 // The description of the two scales shows only for its own category, so its

@@ -60,6 +60,9 @@ void Form::load(std::function<void()> detach) {
   detach_ = std::move(detach);
   ++loadedForms;
   Form_Load();
+  // Its designed place on the screen it is made on; ShowBy may move it on.
+  if (const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen())
+    placeOn(shownOn->geometry());
   if (fixedDialog_) dressAsDialog();
 }
 
